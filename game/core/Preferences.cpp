@@ -1,0 +1,103 @@
+// Reading and writing the preferences file.
+#include "game/core/Preferences.h"
+
+#include <iostream>
+
+#include <QDir>
+
+#include "shared/fw/Text.h"
+
+namespace game {
+namespace {
+
+const char* flag(bool on)
+{
+    return on ? "1" : "2";
+}
+
+// A failed write keeps the game running on the settings in memory.
+void writePrefsFile(const std::string& content)
+{
+    const fw::FolderItem folder = fw::PreferencesFolder();
+    if (folder.isValid() && !folder.Exists())
+        QDir().mkpath(folder.hostPath());
+    if (!preferencesFile().WriteText(content))
+        std::cerr << "vesperon: could not write the preferences file "
+                  << preferencesFile().hostPath().toStdString() << "; settings are kept for this run only\n";
+}
+
+} // namespace
+
+fw::FolderItem preferencesFile()
+{
+    return fw::PreferencesFolder().Child(kPreferencesFileName);
+}
+
+std::optional<int> levelCount(const std::string& setName)
+{
+    const fw::FolderItem folder = fw::GetFolderItem(":Levels:" + setName + ":");
+    if (!folder.Exists())
+        return std::nullopt;
+    const int items = folder.Count();
+    return items > 0 ? items - 1 : 0;
+}
+
+std::string Preferences::prefsText() const
+{
+    std::string text;
+    for (int k = 1; k <= 6; ++k)
+        text += fw::Str(butts[k]) + fw::CR;
+    text += std::string(flag(musicON)) + fw::CR + flag(soundON) + fw::CR + lvlmapp + fw::CR + lvlmappantal;
+    return text + fw::CR;
+}
+
+void Preferences::loadprefs()
+{
+    const fw::FolderItem file = preferencesFile();
+    if (file.Exists() && !file.Directory()) {
+        const std::string content = file.ReadAll().value_or(std::string());
+        const auto fields = fw::SplitFields(content, std::string_view(&fw::CR, 1));
+        const auto field = [&](int k) { return k <= int(fields.size()) ? std::string(fields[k - 1]) : std::string(); };
+        for (int k = 1; k <= 6; ++k)
+            butts[k] = fw::ValInt32(field(k));
+        musicON = field(7) == "1";
+        soundON = field(8) == "1";
+        lvlmapp = field(9);
+        if (const auto count = levelCount(lvlmapp))
+            lvlmappantal = fw::Str(*count);
+        return;
+    }
+    if (file.Exists())
+        return; // a folder stands in the file's place: nothing is read or written
+
+    const std::string n = fw::Str(levelCount("standard").value_or(0));
+    Preferences defaults;
+    defaults.butts = {0, 30, 31, 28, 29, 32, 114};
+    defaults.soundON = true;
+    defaults.musicON = true;
+    defaults.lvlmapp = "Standard";
+    defaults.lvlmappantal = n;
+    writePrefsFile(defaults.prefsText());
+    butts = defaults.butts;
+    soundON = defaults.soundON;
+    musicON = defaults.musicON;
+    lvlmapp = defaults.lvlmapp;
+    lvlmappantal = defaults.lvlmappantal;
+}
+
+void Preferences::saveprefs()
+{
+    writePrefsFile(prefsText());
+}
+
+void Preferences::getthecodefromfile()
+{
+    const fw::FolderItem file = fw::GetFolderItem(":levels:" + lvlmapp + "codes");
+    if (!file.Exists() || file.Directory())
+        return;
+    const std::string content = file.ReadAll().value_or(std::string());
+    for (int k = 0; k <= 10; ++k)
+        codez[k] = fw::NthField(content, std::string_view(&fw::CR, 1), k + 1);
+}
+
+} // namespace game

@@ -1,0 +1,47 @@
+// The player's settings and the preferences file "Vesperon Preferences".
+//
+// The file is ten CR-separated fields plus a final CR: the six key codes (up, down, left,
+// right, undo, restart), the music flag, the sound flag ("1" true, "2" false), the level
+// set's name and its level count. The count is never read back: it is taken anew from
+// the set's folder.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "shared/fw/FolderItem.h"
+
+namespace game {
+
+inline constexpr int kMaxLevelCodes = 100;
+inline constexpr const char* kPreferencesFileName = "Vesperon Preferences";
+
+// butts indexes
+enum Binding { Up = 1, Down, Left, Right, Undo, Restart };
+
+class Preferences {
+public:
+    std::array<std::int32_t, 7> butts{};
+    bool soundON = false;
+    bool musicON = false;
+    std::string lvlmapp;
+    std::string lvlmappantal;
+    std::array<std::string, kMaxLevelCodes + 1> codez;
+
+    void loadprefs();
+    void saveprefs();
+    void getthecodefromfile();
+
+    // The preferences file as it would be written now.
+    std::string prefsText() const;
+};
+
+fw::FolderItem preferencesFile();
+
+// The items in a set's folder minus one (0 for an empty folder); nothing when the folder
+// is not there.
+std::optional<int> levelCount(const std::string& setName);
+
+} // namespace game

@@ -1,0 +1,55 @@
+// Temporary program folders for tests.
+#include "tests/support/TempTree.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+#include "shared/fw/FolderItem.h"
+
+namespace testsupport {
+
+TempTree::TempTree()
+{
+    EXPECT_TRUE(m_dir.isValid());
+    QDir().mkpath(path("prefs"));
+    fw::setProgramFolder(path());
+    fw::setPreferencesFolder(prefsFolder());
+}
+
+TempTree::~TempTree()
+{
+    fw::setProgramFolder({});
+    fw::setPreferencesFolder({});
+}
+
+QString TempTree::path(const QString& relative) const
+{
+    return relative.isEmpty() ? m_dir.path() : m_dir.path() + QLatin1Char('/') + relative;
+}
+
+void TempTree::write(const QString& relative, const std::string& bytes) const
+{
+    const QString file = path(relative);
+    QDir().mkpath(QFileInfo(file).path());
+    QFile out(file);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate)) << file.toStdString();
+    out.write(bytes.data(), qint64(bytes.size()));
+}
+
+void TempTree::mkdir(const QString& relative) const
+{
+    QDir().mkpath(path(relative));
+}
+
+std::string TempTree::read(const QString& relative) const
+{
+    QFile in(path(relative));
+    if (!in.open(QIODevice::ReadOnly))
+        return "<missing>";
+    return in.readAll().toStdString();
+}
+
+} // namespace testsupport

@@ -1,0 +1,30 @@
+// A temporary program folder with level sets and a preferences folder, for tests.
+#pragma once
+
+#include <string>
+
+#include <QString>
+#include <QTemporaryDir>
+
+namespace testsupport {
+
+class TempTree {
+public:
+    // Points the program folder and the preferences folder into a fresh temporary folder.
+    TempTree();
+    ~TempTree();
+    TempTree(const TempTree&) = delete;
+    TempTree& operator=(const TempTree&) = delete;
+
+    QString path(const QString& relative = {}) const;
+    // Writes bytes to a file below the tree, making its folders.
+    void write(const QString& relative, const std::string& bytes) const;
+    void mkdir(const QString& relative) const;
+    std::string read(const QString& relative) const;
+    QString prefsFolder() const { return path("prefs"); }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+} // namespace testsupport

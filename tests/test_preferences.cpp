@@ -1,0 +1,146 @@
+// The preferences file and the level counts of the sets.
+#include <gtest/gtest.h>
+
+#include "game/core/Preferences.h"
+#include "tests/support/TempTree.h"
+
+using game::Preferences;
+using testsupport::TempTree;
+
+namespace {
+
+const char* kPrefs = "prefs/Vesperon Preferences";
+
+void addItems(const TempTree& tree, const QString& set, int n)
+{
+    tree.mkdir("Levels/" + set);
+    for (int i = 1; i <= n; ++i)
+        tree.write(QString("Levels/%1/item %2").arg(set).arg(i), "");
+}
+
+} // namespace
+
+TEST(Preferences, TheFirstRunWritesAndTakesTheDefaults)
+{
+    TempTree tree;
+    addItems(tree, "standard", 11);
+    Preferences app;
+    app.loadprefs();
+    EXPECT_EQ(tree.read(kPrefs), "30\r31\r28\r29\r32\r114\r1\r1\rStandard\r10\r");
+    EXPECT_EQ(app.butts, (std::array<std::int32_t, 7>{0, 30, 31, 28, 29, 32, 114}));
+    EXPECT_TRUE(app.soundON);
+    EXPECT_TRUE(app.musicON);
+    EXPECT_EQ(app.lvlmapp, "Standard");
+    EXPECT_EQ(app.lvlmappantal, "10");
+}
+
+TEST(Preferences, TheFirstRunWithoutTheDefaultSetCountsNoLevels)
+{
+    for (bool emptyFolder : {false, true}) {
+        TempTree tree;
+        if (emptyFolder)
+            tree.mkdir("Levels/Standard");
+        Preferences app;
+        app.loadprefs();
+        EXPECT_EQ(app.lvlmappantal, "0");
+        EXPECT_EQ(tree.read(kPrefs), "30\r31\r28\r29\r32\r114\r1\r1\rStandard\r0\r");
+    }
+}
+
+TEST(Preferences, TheCountIsTakenFromTheFolderNotTheFile)
+{
+    TempTree tree;
+    addItems(tree, "Mine", 6);
+    tree.write(kPrefs, "97\r115\r100\r102\r32\r114\r1\r2\rMine\r99\r");
+    Preferences app;
+    app.loadprefs();
+    EXPECT_EQ(app.lvlmappantal, "5");
+    EXPECT_EQ(app.butts[1], 97);
+    EXPECT_TRUE(app.musicON);
+    EXPECT_FALSE(app.soundON);
+}
+
+TEST(Preferences, ASetWhoseFolderIsGoneKeepsItsNameAndNoCount)
+{
+    TempTree tree;
+    tree.write(kPrefs, "30\r31\r28\r29\r32\r114\r1\r1\rGone\r7\r");
+    Preferences app;
+    app.loadprefs();
+    EXPECT_EQ(app.lvlmapp, "Gone");
+    EXPECT_EQ(app.lvlmappantal, "");
+}
+
+TEST(Preferences, FlagsAreTrueOnlyForExactlyOne)
+{
+    TempTree tree;
+    for (const char* value : {"2", "", "true", "1 ", "01"}) {
+        tree.write(kPrefs, std::string("30\r31\r28\r29\r32\r114\r") + value + "\r" + value + "\rStandard\r");
+        Preferences app;
+        app.loadprefs();
+        EXPECT_FALSE(app.soundON) << value;
+        EXPECT_FALSE(app.musicON) << value;
+    }
+}
+
+TEST(Preferences, SavingAndLoadingGiveTheSettingsBack)
+{
+    TempTree tree;
+    addItems(tree, "Mine", 3);
+    Preferences saved;
+    saved.butts = {0, 97, 115, 100, 102, 13, 27};
+    saved.musicON = false;
+    saved.soundON = true;
+    saved.lvlmapp = "Mine";
+    saved.lvlmappantal = "42";
+    saved.saveprefs();
+    EXPECT_EQ(tree.read(kPrefs), "97\r115\r100\r102\r13\r27\r2\r1\rMine\r42\r");
+    Preferences loaded;
+    loaded.loadprefs();
+    EXPECT_EQ(loaded.butts, saved.butts);
+    EXPECT_FALSE(loaded.musicON);
+    EXPECT_TRUE(loaded.soundON);
+    EXPECT_EQ(loaded.lvlmapp, "Mine");
+    EXPECT_EQ(loaded.lvlmappantal, "2");
+}
+
+TEST(Preferences, AFolderInTheFilesPlaceIsNeitherReadNorWritten)
+{
+    TempTree tree;
+    tree.mkdir(kPrefs);
+    Preferences app;
+    app.loadprefs();
+    EXPECT_EQ(app.butts, (std::array<std::int32_t, 7>{}));
+    EXPECT_EQ(app.lvlmapp, "");
+    app.saveprefs(); // cannot be written: the game goes on
+}
+
+TEST(Preferences, AShortOrOddFileReadsMissingFieldsAsEmpty)
+{
+    TempTree tree;
+    tree.write(kPrefs, "abc\n31\r28");
+    Preferences app;
+    app.loadprefs();
+    EXPECT_EQ(app.butts, (std::array<std::int32_t, 7>{0, 0, 28, 0, 0, 0, 0}));
+    EXPECT_EQ(app.lvlmapp, "");
+}
+
+TEST(Preferences, AMissingPreferencesFolderIsCreated)
+{
+    TempTree tree;
+    fw::setPreferencesFolder(tree.path("new/config"));
+    Preferences app;
+    app.loadprefs();
+    EXPECT_EQ(tree.read("new/config/Vesperon Preferences").substr(0, 3), "30\r");
+}
+
+TEST(Preferences, CodesFileFillsTheFirstElevenCodes)
+{
+    TempTree tree;
+    tree.write("Levels/Standardcodes", "c0\rc1\rc2\r");
+    Preferences app;
+    app.lvlmapp = "Standard";
+    app.getthecodefromfile();
+    EXPECT_EQ(app.codez[0], "c0");
+    EXPECT_EQ(app.codez[2], "c2");
+    EXPECT_EQ(app.codez[3], "");
+}
