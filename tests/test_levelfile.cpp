@@ -146,3 +146,23 @@ TEST(LevelFile, TextLevelsRoundTripThroughTheWriter)
         "#####",
     }, "boo"));
 }
+
+TEST(OpenedLevel, LaterStepsDrawOverEarlierOnes)
+{
+    using testsupport::rowsOf;
+    // A converted "+": the grave drawn after the player hides it.
+    EXPECT_EQ(rowsOf(drawOpenedLevel(readLevel("\r13\r20\r13\r\r\r"))).substr(13, 3), " . ");
+    // No player field: the player stands on cell 0 over the wall there.
+    EXPECT_EQ(rowsOf(drawOpenedLevel(readLevel("0,1\r\r\r\r\r\r"))).substr(0, 3), "@# ");
+    // A ghost on its grave, and more graves than ghosts: only the first is drawn.
+    EXPECT_EQ(rowsOf(drawOpenedLevel(readLevel("\r\r14,15\r16,15,17,18\r\r\r"))).substr(13, 6), "  $*. ");
+    // A skeleton listed as a wall too shows the skeleton.
+    EXPECT_EQ(rowsOf(drawOpenedLevel(readLevel("20\r\r\r\r20\r\r")))[21], 'S');
+}
+
+TEST(OpenedLevel, OffBoardCellsAreNotDrawn)
+{
+    const Grid g = drawOpenedLevel(readLevel("-1,144,99999999999\r-7\r200\r300\r-20\r\r"));
+    for (CellKind k : g)
+        EXPECT_EQ(k, CellKind::back);
+}

@@ -144,3 +144,17 @@ TEST(Preferences, CodesFileFillsTheFirstElevenCodes)
     EXPECT_EQ(app.codez[2], "c2");
     EXPECT_EQ(app.codez[3], "");
 }
+
+TEST(VersionPage, TheVersionStandsBetweenTheFirstTwoMarkers)
+{
+    struct Case { const char* page; const char* version; };
+    const Case cases[] = {
+        {"vvvesperon1.1vvvesperon", "1.1"},
+        {"<p>latest: vvvesperon1.2vvvesperon</p>vvvesperon9vvvesperon", "1.2"},
+        {"vvvesperon1.1\n", "1.1\n"},
+        {"<html>404</html>", ""},
+        {"", ""},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(game::latestVersion(c.page), c.version) << c.page;
+}

@@ -100,4 +100,9 @@ void Preferences::getthecodefromfile()
         codez[k] = fw::NthField(content, std::string_view(&fw::CR, 1), k + 1);
 }
 
+std::string latestVersion(std::string_view page)
+{
+    return fw::NthField(page, "vvvesperon", 2);
+}
+
 } // namespace game

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "shared/fw/FolderItem.h"
 
@@ -43,5 +44,9 @@ fw::FolderItem preferencesFile();
 // The items in a set's folder minus one (0 for an empty folder); nothing when the folder
 // is not there.
 std::optional<int> levelCount(const std::string& setName);
+
+// The version text of a version page: what stands between the first two "vvvesperon"
+// markers, all after a lone marker, empty without one.
+std::string latestVersion(std::string_view page);
 
 } // namespace game

@@ -60,6 +60,29 @@ LevelData readLevel(std::string_view content)
     return data;
 }
 
+Grid drawOpenedLevel(const LevelData& data)
+{
+    Grid grid;
+    grid.fill(CellKind::back);
+    const auto set = [&](std::int64_t cell, CellKind kind) {
+        if (onBoard(cell))
+            grid[static_cast<std::size_t>(cell)] = kind;
+    };
+    forEachCell(data.lvlstring, [&](std::int32_t cell) { set(cell, CellKind::wal); });
+    forEachCell(data.skelstring, [&](std::int32_t cell) { set(cell, CellKind::skelet); });
+    set(data.gubbpos, CellKind::gubb);
+    for (int k = 1; k <= data.antalboxes; ++k) {
+        set(data.prickplats[k], CellKind::backprick);
+        set(data.boxpos[k], CellKind::box);
+    }
+    for (int k = 1; k <= data.antalboxes; ++k) {
+        const std::int32_t grave = data.prickplats[k];
+        if (onBoard(grave) && grid[static_cast<std::size_t>(grave)] == CellKind::box)
+            grid[static_cast<std::size_t>(grave)] = CellKind::box2;
+    }
+    return grid;
+}
+
 std::string writeLevelFile(const Grid& grid, std::string_view typedCode)
 {
     std::array<std::string, 6> strings;

@@ -51,6 +51,10 @@ LevelData readLevel(std::string_view content);
 template <typename F>
 void forEachCell(std::string_view list, F&& f);
 
+// The grid the editor shows for an opened level: floor, walls, skeletons, the player,
+// then each grave and its ghost in pairs, and last the ghosts that rest on their graves.
+Grid drawOpenedLevel(const LevelData& data);
+
 // The six-field file for a grid and the code as typed.
 std::string writeLevelFile(const Grid& grid, std::string_view typedCode);
 
