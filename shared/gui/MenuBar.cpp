@@ -9,6 +9,8 @@
 #include <QPlainTextEdit>
 #include <QTextEdit>
 
+#include <stdexcept>
+
 namespace fw {
 
 MenuBar::MenuBar(QObject* parent)
