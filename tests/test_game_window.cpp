@@ -191,8 +191,9 @@ TEST_F(MainWindow, ControlsAreStackedAsCreatedAndNoneTakesTheFocus)
         order << child->objectName();
     EXPECT_EQ(order, expected);
     for (QWidget* widget : w().findChildren<QWidget*>()) {
-        if (!qobject_cast<QMenu*>(widget))
+        if (!qobject_cast<QMenu*>(widget)) {
             EXPECT_EQ(widget->focusPolicy(), Qt::NoFocus) << widget->metaObject()->className();
+        }
     }
 }
 
