@@ -5,6 +5,7 @@ VESPERON_PACKAGES=(
     cmake g++ make pkg-config
     qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-qpa-plugins libgl-dev
     libgtest-dev fonts-dejavu-core
+    fonts-dejavu-extra
 )
 
 ensure_packages() {

@@ -1,0 +1,53 @@
+// Start-up of the game's application object.
+#include "game/ui/App.h"
+
+#include <QTimer>
+
+#include "game/ui/MenuBar1.h"
+#include "game/ui/SoundBank.h"
+#include "game/ui/Window1.h"
+#include "shared/gui/SingleWindow.h"
+
+namespace game {
+namespace {
+
+App* s_app = nullptr;
+
+} // namespace
+
+App::App(int& argc, char** argv, std::unique_ptr<SoundBank> sounds)
+    : fw::Application(argc, argv)
+    , m_fileTypes{{"text", "", "TEXT", "R*ch"}, {"special/folder", "", "fold", "MACS"}}
+    , m_menuBar(std::make_unique<MenuBar1>())
+    , m_sounds(sounds ? std::move(sounds) : std::make_unique<EffectSoundBank>())
+{
+    setApplicationName(QStringLiteral("vesperon"));
+    s_app = this;
+}
+
+App::~App()
+{
+    // The main window plays through our sounds and reads our settings: it goes first.
+    delete Window1::instance();
+    s_app = nullptr;
+}
+
+App& App::instance()
+{
+    return *s_app;
+}
+
+int App::run()
+{
+    QTimer::singleShot(0, this, &App::Open);
+    return exec();
+}
+
+void App::Open()
+{
+    loadprefs();
+    Window1& window = fw::SingleWindow<Window1>::get([this] { return new Window1(*this, *m_sounds, m_menuBar.get()); });
+    window.show();
+}
+
+} // namespace game

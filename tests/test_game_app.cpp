@@ -1,0 +1,185 @@
+// The application object: start-up order, the menu bar, quitting and escaped exceptions.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <stdexcept>
+
+#include <QAction>
+#include <QKeySequence>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QTest>
+#include <QTimer>
+
+#include "game/ui/App.h"
+#include "game/ui/MenuBar1.h"
+#include "game/ui/MenuLabel.h"
+#include "game/ui/Window1.h"
+#include "tests/support/RecordingDesktop.h"
+#include "tests/support/RecordingSoundBank.h"
+#include "tests/support/TempTree.h"
+#include "tests/support/TextLevel.h"
+
+using namespace testsupport;
+
+namespace {
+
+constexpr int kStuck = 99;
+
+class GameApp : public ::testing::Test {
+protected:
+    GameApp()
+    {
+        auto recording = std::make_unique<RecordingSoundBank>();
+        sounds = recording.get();
+        app = std::make_unique<game::App>(argc, argv, std::move(recording));
+        // A loop that nothing ends would hang the test; this ends it with a status of its own.
+        QTimer::singleShot(10000, app.get(), [] { QCoreApplication::exit(kStuck); });
+    }
+
+    // Runs f inside the event loop once the main window is open, and returns the exit status.
+    int runThen(std::function<void()> f)
+    {
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, app.get(), [&poll, f = std::move(f)] {
+            if (!game::Window1::instance())
+                return;
+            poll.stop();
+            f();
+        });
+        poll.start(5);
+        return app->run();
+    }
+
+    TempTree tree;
+    RecordingDesktop desktop;
+    int argc = 1;
+    char name[14] = "test_game_app";
+    char* argv[2] = {name, nullptr};
+    RecordingSoundBank* sounds = nullptr;
+    std::unique_ptr<game::App> app;
+};
+
+} // namespace
+
+TEST_F(GameApp, OpenLoadsThePreferencesBeforeTheMainWindowOpens)
+{
+    tree.write("Levels/Standard/level 01", levelFile({"####", "#@$.", "####"}));
+    EXPECT_EQ(&game::App::instance(), app.get());
+    EXPECT_EQ(game::Window1::instance(), nullptr);
+    EXPECT_EQ(app->butts[game::Up], 0);
+
+    app->Open();
+    EXPECT_EQ(tree.read("prefs/Vesperon Preferences"), "30\r31\r28\r29\r32\r114\r1\r1\rStandard\r0\r");
+    EXPECT_EQ(app->butts[game::Restart], 114);
+    EXPECT_EQ(app->lvlmapp, "Standard");
+    game::Window1* window = game::Window1::instance();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->game().victory);
+    EXPECT_EQ(sounds->played, std::vector<game::Sound>{game::Sound::ghostly1});
+}
+
+TEST_F(GameApp, TheMainWindowPlaysWithTheLoadedSettings)
+{
+    tree.write("prefs/Vesperon Preferences", "30\r31\r28\r100\r32\r114\r1\r2\rMine\r7\r");
+    tree.write("Levels/Mine/level 01", levelFile({"######", "#@ $.#", "######"}));
+    app->Open();
+    game::Window1* window = game::Window1::instance();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(app->lvlmappantal, "0");
+    QTest::mouseClick(window->findChild<game::MenuLabel*>("StaticText1"), Qt::LeftButton);
+    ASSERT_FALSE(window->game().victory);
+    QTest::keyClick(window, Qt::Key_D);
+    QTest::keyClick(window, Qt::Key_D);
+    EXPECT_TRUE(window->game().lockedkeys);
+    // Sounds are off in that file: the push and the win stay silent.
+    EXPECT_EQ(sounds->played, std::vector<game::Sound>{game::Sound::ghostly1});
+}
+
+TEST_F(GameApp, RunOpensTheMainWindowAndTheQuitLabelEndsItWithStatusZero)
+{
+    const int status = runThen([] {
+        QTest::mouseClick(game::Window1::instance()->findChild<game::MenuLabel*>("StaticText4"), Qt::LeftButton);
+    });
+    EXPECT_EQ(status, 0);
+    EXPECT_TRUE(desktop.messages.isEmpty());
+}
+
+TEST_F(GameApp, QuitActsAlsoDuringThePauseAndWritesNothing)
+{
+    tree.write("Levels/Standard/level 01", levelFile({"#####", "#@$.#", "#####"}));
+    const int status = runThen([&] {
+        game::Window1* window = game::Window1::instance();
+        QTest::mouseClick(window->findChild<game::MenuLabel*>("StaticText1"), Qt::LeftButton);
+        QTest::keyClick(window, Qt::Key_Right);
+        EXPECT_TRUE(window->game().lockedkeys);
+        app->butts[game::Up] = 1; // would show up in the file if quitting saved
+        app->MenuBar().Child(QStringLiteral("FileQuit"))->trigger();
+    });
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(tree.read("prefs/Vesperon Preferences").substr(0, 3), "30\r");
+}
+
+TEST_F(GameApp, AnExceptionThatEscapesAHandlerEndsTheProgramWithAFailureStatus)
+{
+    const int status = runThen([] {
+        QTimer::singleShot(0, qApp, [] { throw std::runtime_error("the floor gave way"); });
+    });
+    EXPECT_EQ(status, fw::kUnhandledExceptionExit);
+    ASSERT_EQ(desktop.messages.size(), 1);
+    EXPECT_TRUE(desktop.messages.front().contains("the floor gave way"));
+}
+
+TEST_F(GameApp, TheMenuBarHoldsQuitAndTheEditItemsByName)
+{
+    struct Item { const char* name; const char* caption; const char* shortcut; };
+    const Item file[] = {{"FileQuit", "Quit", "Ctrl+Q"}};
+    const Item edit[] = {{"EditUndo", "&Undo", "Ctrl+Z"}, {"UntitledMenu0", "-", ""},
+                         {"EditCut", "Cu&t", "Ctrl+X"},   {"EditCopy", "&Copy", "Ctrl+C"},
+                         {"EditPaste", "&Paste", "Ctrl+V"}, {"EditClear", "Clear", ""}};
+    const auto& menus = app->MenuBar().menus();
+    ASSERT_EQ(menus.size(), 2u);
+    EXPECT_EQ(menus[0].action->objectName(), "FileMenu");
+    EXPECT_EQ(menus[0].action->text(), "&File");
+    EXPECT_EQ(menus[1].action->objectName(), "EditMenu");
+    EXPECT_EQ(menus[1].action->text(), "&Edit");
+    const auto check = [](const QList<QAction*>& items, const auto& table) {
+        ASSERT_EQ(items.size(), qsizetype(std::size(table)));
+        for (std::size_t i = 0; i < std::size(table); ++i) {
+            QAction* item = items[qsizetype(i)];
+            EXPECT_EQ(item->objectName(), table[i].name);
+            EXPECT_EQ(item->text(), table[i].caption);
+            EXPECT_EQ(item->shortcut(), QKeySequence(QLatin1String(table[i].shortcut))) << table[i].name;
+            EXPECT_TRUE(item->isEnabled());
+        }
+    };
+    check(menus[0].items, file);
+    check(menus[1].items, edit);
+    EXPECT_TRUE(menus[1].items[1]->isSeparator());
+}
+
+TEST_F(GameApp, EditItemsWorkOnAFocusedTextField)
+{
+    app->Open();
+    QLineEdit field;
+    field.setText("ghost");
+    field.show();
+    field.activateWindow();
+    field.setFocus();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&field));
+    field.selectAll();
+    app->MenuBar().Child(QStringLiteral("EditCut"))->trigger();
+    EXPECT_EQ(field.text(), "");
+    app->MenuBar().Child(QStringLiteral("EditUndo"))->trigger();
+    EXPECT_EQ(field.text(), "ghost");
+}
+
+TEST_F(GameApp, DeclaresItsTwoFileTypesByName)
+{
+    ASSERT_EQ(app->fileTypes().size(), 2u);
+    EXPECT_EQ(app->fileTypes()[0].Name, "text");
+    EXPECT_EQ(app->fileTypes()[0].MacType, "TEXT");
+    EXPECT_EQ(app->fileTypes()[1].Name, "special/folder");
+    EXPECT_EQ(app->fileTypes()[1].MacType, "fold");
+}
