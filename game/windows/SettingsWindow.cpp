@@ -1,6 +1,7 @@
 // The settings window's controls, key capture, level sets and version check.
 #include "game/windows/SettingsWindow.h"
 
+#include <algorithm>
 #include <memory>
 
 #include <QCheckBox>
@@ -24,6 +25,8 @@ constexpr QColor kWaiting{225, 0, 0};
 constexpr QColor kBlue{0, 0, 255};
 
 constexpr int kFieldFont = 10;
+// Wide enough for "Right Arrow" in any common system font; the frame ends at 225.
+constexpr int kKeyFieldWidth = 84;
 constexpr int kLabelFont = 12;
 
 QString fromBytes(const std::string& bytes)
@@ -132,7 +135,7 @@ preff::preff(Preferences& app, QWidget* mainWindow)
         field->setTextFormat(Qt::PlainText);
         field->setText(text);
         field->setFont(systemFont(kFieldFont, true));
-        field->setGeometry(140, top, 65, 20);
+        field->setGeometry(140, top, kKeyFieldWidth, 20);
         field->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         connect(field, &ClickableText::pressed, this, [this, i] { t_MouseDown(i); });
         m_t.at(static_cast<std::size_t>(i)) = field;
@@ -184,14 +187,20 @@ preff::preff(Preferences& app, QWidget* mainWindow)
     auto* check = pushButton(this, "PushButton3", {145, 272, 69, 20}, QStringLiteral("Check"));
     connect(check, &QPushButton::clicked, this, &preff::PushButton3_Action);
 
+    m_Timer1.setObjectName(QStringLiteral("Timer1"));
     m_Timer1.setSingleShot(true);
     m_Timer1.setInterval(kVersionDelayMs);
     connect(&m_Timer1, &QTimer::timeout, this, &preff::Timer1_Action);
 
-    staticText(this, "StaticText1", {34, 218, 105, 20}, QStringLiteral("You got Vesperon\r"), systemFont(kLabelFont));
+    const QLabel* youGot = staticText(this, "StaticText1", {34, 218, 105, 20}, QStringLiteral("You got Vesperon\r"),
+                                      systemFont(kLabelFont));
     m_StaticText2 = staticText(this, "StaticText2", {34, 235, 210, 15},
                                QStringLiteral("The latest version of vesperon is"), systemFont(kFieldFont));
-    m_yourversiontxt = staticText(this, "yourversiontxt", {138, 218, 38, 20}, ownVersion(), systemFont(kLabelFont));
+    // The version reads as the end of "You got Vesperon", however wide the font sets it.
+    const int versionLeft
+        = std::max(138, youGot->x() + youGot->fontMetrics().horizontalAdvance(QStringLiteral("You got Vesperon")) + 4);
+    m_yourversiontxt
+        = staticText(this, "yourversiontxt", {versionLeft, 218, 38, 20}, ownVersion(), systemFont(kLabelFont));
 
     m_downloadtxt = new ClickableText(this);
     m_downloadtxt->setObjectName(QStringLiteral("downloadtxt"));

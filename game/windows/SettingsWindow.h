@@ -104,7 +104,7 @@ private:
     QCheckBox* m_soundbox = nullptr;
     QCheckBox* m_musicbox = nullptr;
     QListWidget* m_ListBox1 = nullptr;
-    QTimer m_Timer1;
+    QTimer m_Timer1{this};
     // Declared last so that it ends first: a request still running is cancelled while the
     // rest of the window is still whole.
     QNetworkAccessManager m_httpsock;

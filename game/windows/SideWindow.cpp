@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPalette>
 
@@ -51,6 +52,10 @@ QLabel* staticText(QWidget* window, const char* name, QRect geometry, const QStr
     label->setTextFormat(Qt::PlainText);
     label->setText(text);
     label->setFont(font);
+    // A one-line text keeps its place but never loses its end to a wider system font.
+    const int needed = QFontMetrics(font).horizontalAdvance(text) + 2;
+    if (!text.contains(QLatin1Char('\n')) && needed > geometry.width())
+        geometry.setWidth(needed);
     label->setGeometry(geometry);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;

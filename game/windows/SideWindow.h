@@ -35,7 +35,8 @@ QString ownVersion();
 // The system font at a pixel size, so that the fixed layouts fit on every screen.
 QFont systemFont(int pixelSize, bool bold = false);
 
-// A static text at its place: plain text, black unless changed, named as the layout names it.
+// A static text at its place: plain text, named as the layout names it. A one-line text
+// that the font makes wider than its box gets a wider box.
 QLabel* staticText(QWidget* window, const char* name, QRect geometry, const QString& text, const QFont& font);
 
 } // namespace game
