@@ -8,6 +8,7 @@
 #include "shared/gui/SingleWindow.h"
 
 namespace game {
+namespace {
 
 QString aboutDescription()
 {
@@ -45,6 +46,8 @@ QString aboutCredits()
     };
     return lines.join(QLatin1Char('\n'));
 }
+
+} // namespace
 
 about::about(QWidget* mainWindow)
     : SideWindow(mainWindow, QColor(0xAB, 0x9B, 0xA7))

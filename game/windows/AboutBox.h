@@ -1,8 +1,6 @@
 // The about box: the game's name and version, how to play, and the credits.
 #pragma once
 
-#include <QString>
-
 #include "game/windows/SideWindow.h"
 
 namespace game {
@@ -14,10 +12,6 @@ public:
 
     void PushButton1_Action();
 };
-
-// The description and the credits as the box shows them.
-QString aboutDescription();
-QString aboutCredits();
 
 // Shows the one about box, building it when none is open.
 about& showAbout(QWidget* mainWindow);

@@ -17,10 +17,7 @@
 #include "game/windows/SideWindow.h"
 
 class QCheckBox;
-class QGroupBox;
 class QListWidget;
-class QNetworkReply;
-class QPushButton;
 
 namespace game {
 
@@ -83,7 +80,6 @@ protected:
 private:
     void KeyDown(const std::string& key);
     void setFieldColour(int i, QColor colour);
-    void receive(QNetworkReply* reply);
 
     Preferences& m_app;
     std::int32_t m_vilkenknapp = 0;
