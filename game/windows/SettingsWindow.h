@@ -1,0 +1,112 @@
+// The settings window: the six key bindings, sound, the level set, and the version check.
+//
+// What the player changes here stays in the window until "save" copies it into the
+// preferences and writes the preferences file; "Cancel" and the close box drop it.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include <QLabel>
+#include <QNetworkAccessManager>
+#include <QTimer>
+#include <QUrl>
+
+#include "game/core/Preferences.h"
+#include "game/windows/SideWindow.h"
+
+class QCheckBox;
+class QListWidget;
+
+namespace game {
+
+// The name a key field shows for a key code: the arrows, Space, Enter, Backspace and Tab
+// by name, any other code as its one character.
+QString keyName(std::int32_t code);
+
+// The maker's pages, as configured for the build.
+QUrl versionPageUrl();
+QUrl downloadsPageUrl();
+
+// A static text that reports presses: the key fields and the "Download" link.
+class ClickableText : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+
+signals:
+    void pressed();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+};
+
+class preff : public SideWindow {
+    Q_OBJECT
+public:
+    static constexpr int kVersionDelayMs = 1000;
+    // A version page is a few bytes; anything past this is not ours and is dropped.
+    static constexpr qint64 kMaxPageBytes = 64 * 1024;
+
+    preff(Preferences& app, QWidget* mainWindow);
+
+    // Tests point the check at a server of their own.
+    void setVersionUrl(const QUrl& url) { m_versionUrl = url; }
+
+    // The key field of binding i (1 to 6).
+    ClickableText* t(int i) const { return m_t.at(static_cast<std::size_t>(i)); }
+    std::int32_t vilkenknapp() const { return m_vilkenknapp; }
+    const std::array<std::int32_t, 7>& dontsavebutts() const { return m_dontsavebutts; }
+    const std::string& versionsstring() const { return m_versionsstring; }
+
+    void readinit();
+    void t_MouseDown(int index);
+    void PushButton1_Action();
+    void PushButton2_Action();
+    void ListBox1_Open();
+    void ListBox1_DoubleClick();
+    void PushButton3_Action();
+    void httpsock_PageReceived(const std::string& content);
+    void Timer1_Action();
+    void downloadtxt_MouseDown();
+
+protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    // Tab is a key to bind here, never a move between controls.
+    bool focusNextPrevChild(bool next) override;
+
+private:
+    void KeyDown(const std::string& key);
+    void setFieldColour(int i, QColor colour);
+
+    Preferences& m_app;
+    std::int32_t m_vilkenknapp = 0;
+    std::array<std::int32_t, 7> m_dontsavebutts{};
+    std::string m_versionsstring;
+    QUrl m_versionUrl = versionPageUrl();
+    // The set that the window shows as chosen, kept as bytes so that saving gives back
+    // exactly the name that was read.
+    std::string m_shownSet;
+    std::string m_shownCount;
+
+    std::array<ClickableText*, 7> m_t{};
+    QLabel* m_valavleveltxt = nullptr;
+    QLabel* m_antallvltext = nullptr;
+    QLabel* m_StaticText2 = nullptr;
+    QLabel* m_yourversiontxt = nullptr;
+    ClickableText* m_downloadtxt = nullptr;
+    QCheckBox* m_soundbox = nullptr;
+    QCheckBox* m_musicbox = nullptr;
+    QListWidget* m_ListBox1 = nullptr;
+    QTimer m_Timer1{this};
+    // Declared last so that it ends first: a request still running is cancelled while the
+    // rest of the window is still whole.
+    QNetworkAccessManager m_httpsock;
+};
+
+// Shows the one settings window, building it when none is open.
+preff& showSettings(Preferences& app, QWidget* mainWindow);
+
+} // namespace game

@@ -1,0 +1,64 @@
+// Hiding and showing the main window around the side windows.
+#include "game/windows/SideWindow.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QPalette>
+
+namespace game {
+
+SideWindow::SideWindow(QWidget* mainWindow, QColor background)
+    : m_mainWindow(mainWindow)
+{
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, background);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    setPalette(palette);
+    setAutoFillBackground(true);
+}
+
+void SideWindow::hideMainWindow()
+{
+    if (m_mainWindow)
+        m_mainWindow->setVisible(false);
+}
+
+void SideWindow::closeEvent(QCloseEvent* event)
+{
+    if (m_mainWindow)
+        m_mainWindow->setVisible(true);
+    event->accept();
+}
+
+QString ownVersion()
+{
+    return QStringLiteral(VESPERON_VERSION);
+}
+
+QFont systemFont(int pixelSize, bool bold)
+{
+    QFont font = QApplication::font();
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    return font;
+}
+
+QLabel* staticText(QWidget* window, const char* name, QRect geometry, const QString& text, const QFont& font)
+{
+    auto* label = new QLabel(window);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setText(text);
+    label->setFont(font);
+    // A one-line text keeps its place but never loses its end to a wider system font.
+    const int needed = QFontMetrics(font).horizontalAdvance(text) + 2;
+    if (!text.contains(QLatin1Char('\n')) && needed > geometry.width())
+        geometry.setWidth(needed);
+    label->setGeometry(geometry);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+} // namespace game

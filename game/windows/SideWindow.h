@@ -1,0 +1,42 @@
+// What the windows opened from the main window's labels share: while one is open the main
+// window is hidden, and closing it, by a button or by the close box, shows it again.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QPointer>
+#include <QRect>
+#include <QString>
+#include <QWidget>
+
+class QCloseEvent;
+class QLabel;
+
+namespace game {
+
+class SideWindow : public QWidget {
+    Q_OBJECT
+public:
+    // mainWindow may be nullptr (no main window to hide) and may end before this window.
+    SideWindow(QWidget* mainWindow, QColor background);
+
+protected:
+    // The window's Open: the main window goes out of sight.
+    void hideMainWindow();
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QPointer<QWidget> m_mainWindow;
+};
+
+// The program's own version: "1.1".
+QString ownVersion();
+
+// The system font at a pixel size, so that the fixed layouts fit on every screen.
+QFont systemFont(int pixelSize, bool bold = false);
+
+// A static text at its place: plain text, named as the layout names it. A one-line text
+// that the font makes wider than its box gets a wider box.
+QLabel* staticText(QWidget* window, const char* name, QRect geometry, const QString& text, const QFont& font);
+
+} // namespace game

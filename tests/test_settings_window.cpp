@@ -1,0 +1,420 @@
+// The settings window: key capture, the level sets, saving and cancelling.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QDir>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include "game/windows/SettingsWindow.h"
+#include "shared/gui/SingleWindow.h"
+#include "tests/support/RecordingDesktop.h"
+#include "tests/support/TempTree.h"
+#include "tests/support/WidgetTest.h"
+
+using game::preff;
+using testsupport::RecordingDesktop;
+using testsupport::TempTree;
+
+namespace {
+
+const QString kPrefs = QStringLiteral("prefs/Vesperon Preferences");
+const QColor kRed(225, 0, 0);
+
+using Butts = std::array<std::int32_t, 7>;
+const Butts kDefaultButts{0, 30, 31, 28, 29, 32, 114};
+
+void addItems(const TempTree& tree, const QString& set, int n)
+{
+    tree.mkdir("Levels/" + set);
+    for (int i = 1; i <= n; ++i)
+        tree.write(QString("Levels/%1/item %2").arg(set).arg(i), "");
+}
+
+QColor colourOf(const QWidget* widget)
+{
+    return widget->palette().color(QPalette::WindowText);
+}
+
+class SettingsWindow : public testsupport::WidgetTest {
+protected:
+    SettingsWindow()
+    {
+        addItems(tree, "Standard", 11);
+        app.butts = kDefaultButts;
+        app.soundON = true;
+        app.musicON = true;
+        app.lvlmapp = "Standard";
+        app.lvlmappantal = "10";
+        app.saveprefs();
+        mainWindow.show();
+    }
+
+    ~SettingsWindow() override
+    {
+        if (preff* open = fw::SingleWindow<preff>::find())
+            open->close();
+        testsupport::flushDeletes();
+    }
+
+    preff& open() { return game::showSettings(app, &mainWindow); }
+
+    static bool isOpen() { return fw::SingleWindow<preff>::find() != nullptr; }
+
+    // Keys go in as a person's would: to the window, through Qt's delivery to the widget
+    // that holds the keyboard.
+    static void press(preff& window, Qt::Key key, Qt::KeyboardModifiers modifiers = {})
+    {
+        QTest::keyClick(window.windowHandle(), key, modifiers);
+    }
+    static void type(preff& window, char character)
+    {
+        QTest::keyClick(window.windowHandle(), character);
+    }
+
+    static QListWidget* list(preff& window) { return window.findChild<QListWidget*>("ListBox1"); }
+    static QString text(preff& window, const char* name) { return window.findChild<QLabel*>(name)->text(); }
+    static void click(preff& window, const char* button) { window.findChild<QPushButton*>(button)->click(); }
+
+    static void doubleClickRow(preff& window, const QString& name)
+    {
+        QListWidget* rows = list(window);
+        const auto found = rows->findItems(name, Qt::MatchExactly);
+        ASSERT_EQ(found.size(), 1) << name.toStdString();
+        // A double-click is a press and release followed by the second press.
+        const QPoint row = rows->visualItemRect(found.front()).center();
+        QTest::mouseClick(rows->viewport(), Qt::LeftButton, {}, row);
+        QTest::mouseDClick(rows->viewport(), Qt::LeftButton, {}, row);
+    }
+
+    TempTree tree;
+    RecordingDesktop desktop;
+    game::Preferences app;
+    QWidget mainWindow;
+};
+
+} // namespace
+
+TEST_F(SettingsWindow, OpeningShowsTheSettingsAndHidesTheMainWindow)
+{
+    preff& window = open();
+    const char* expected[] = {"", "Up Arrow", "Down Arrow", "Left Arrow", "Right Arrow", "Space", "r"};
+    for (int i = 1; i <= 6; ++i) {
+        EXPECT_EQ(window.t(i)->text(), QString::fromLatin1(expected[i])) << i;
+        EXPECT_EQ(colourOf(window.t(i)), QColor(Qt::black)) << i;
+    }
+    EXPECT_TRUE(window.findChild<QCheckBox*>("soundbox")->isChecked());
+    EXPECT_TRUE(window.findChild<QCheckBox*>("soundbox")->isEnabled());
+    EXPECT_TRUE(window.findChild<QCheckBox*>("musicbox")->isChecked());
+    EXPECT_FALSE(window.findChild<QCheckBox*>("musicbox")->isEnabled());
+    EXPECT_FALSE(window.findChild<QCheckBox*>("CheckBox1")->isEnabled());
+    EXPECT_EQ(text(window, "valavleveltxt"), "Standard");
+    EXPECT_EQ(text(window, "antallvltext"), "10");
+    EXPECT_FALSE(window.findChild<QLabel*>("downloadtxt")->isVisibleTo(&window));
+    EXPECT_TRUE(list(window)->isEnabled());
+    EXPECT_EQ(window.vilkenknapp(), 0);
+    EXPECT_EQ(window.size(), QSize(693, 319));
+    EXPECT_TRUE(window.windowTitle().isEmpty());
+    EXPECT_FALSE(mainWindow.isVisible());
+}
+
+TEST_F(SettingsWindow, CodesOutsideTheNameTableShowTheirCharacter)
+{
+    app.butts = {0, 97, 82, 0, 9, 8, 13};
+    preff& window = open();
+    const char* expected[] = {"", "a", "R", "", "Tab", "Backspace", "Enter"};
+    for (int i = 1; i <= 6; ++i)
+        EXPECT_EQ(window.t(i)->text(), QString::fromLatin1(expected[i])) << i;
+}
+
+TEST_F(SettingsWindow, KeysFromLeftFillTheFieldsInTurnAndSaveStoresThem)
+{
+    preff& window = open();
+    QTest::mouseClick(window.t(3), Qt::LeftButton);
+    EXPECT_EQ(window.vilkenknapp(), 3);
+    EXPECT_EQ(colourOf(window.t(3)), kRed);
+    EXPECT_FALSE(list(window)->isEnabled());
+
+    type(window, 'a');
+    EXPECT_EQ(colourOf(window.t(3)), QColor(Qt::black));
+    EXPECT_EQ(colourOf(window.t(4)), kRed);
+    EXPECT_FALSE(list(window)->isEnabled());
+    type(window, 's');
+    type(window, 'd');
+    type(window, 'f');
+
+    EXPECT_EQ(window.t(3)->text(), "a");
+    EXPECT_EQ(window.t(4)->text(), "s");
+    EXPECT_EQ(window.t(5)->text(), "d");
+    EXPECT_EQ(window.t(6)->text(), "f");
+    for (int i = 1; i <= 6; ++i)
+        EXPECT_EQ(colourOf(window.t(i)), QColor(Qt::black)) << i;
+    EXPECT_EQ(window.vilkenknapp(), 0);
+    EXPECT_TRUE(list(window)->isEnabled());
+    EXPECT_EQ(app.butts, kDefaultButts) << "captured keys stay in the window until save";
+
+    click(window, "PushButton1");
+    EXPECT_EQ(app.butts, (Butts{0, 30, 31, 97, 115, 100, 102}));
+    EXPECT_EQ(tree.read(kPrefs), "30\r31\r97\r115\r100\r102\r1\r1\rStandard\r10\r");
+    EXPECT_FALSE(isOpen() && fw::SingleWindow<preff>::find()->isVisible());
+    EXPECT_TRUE(mainWindow.isVisible());
+}
+
+TEST_F(SettingsWindow, EveryKeyIsCapturedWithItsName)
+{
+    struct Case {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        QString shown;
+        std::int32_t stored;
+    };
+    const Case cases[] = {
+        {Qt::Key_Return, {}, "Enter", 13},
+        {Qt::Key_Enter, Qt::KeypadModifier, "Enter", 13},
+        {Qt::Key_Escape, {}, QString(QChar(27)), 27},
+        {Qt::Key_Tab, {}, "Tab", 9},
+        {Qt::Key_Backspace, {}, "Backspace", 8},
+        {Qt::Key_Space, {}, "Space", 32},
+        {Qt::Key_Left, {}, "Left Arrow", 28},
+        {Qt::Key_Right, {}, "Right Arrow", 29},
+        {Qt::Key_Up, {}, "Up Arrow", 30},
+        {Qt::Key_Down, {}, "Down Arrow", 31},
+    };
+    for (const Case& c : cases) {
+        preff& window = open();
+        QWidget* focusBefore = QApplication::focusWidget();
+        QTest::mouseClick(window.t(5), Qt::LeftButton);
+        press(window, c.key, c.modifiers);
+        EXPECT_EQ(window.t(5)->text(), c.shown) << c.stored;
+        EXPECT_EQ(window.dontsavebutts()[5], c.stored);
+        EXPECT_EQ(window.vilkenknapp(), 6) << "the wait moves on to the next field, not the focus";
+        EXPECT_EQ(QApplication::focusWidget(), focusBefore) << c.stored;
+        EXPECT_TRUE(isOpen()) << "no key closes the window: " << c.stored;
+        click(window, "PushButton1");
+        EXPECT_EQ(app.butts[5], c.stored);
+        testsupport::flushDeletes();
+    }
+}
+
+TEST_F(SettingsWindow, ShiftAloneIsNoKeyAndLettersKeepTheirCase)
+{
+    preff& window = open();
+    QTest::mouseClick(window.t(5), Qt::LeftButton);
+    press(window, Qt::Key_Shift, Qt::ShiftModifier);
+    EXPECT_EQ(window.vilkenknapp(), 5);
+    QTest::keyClick(window.windowHandle(), 'R', Qt::ShiftModifier);
+    type(window, 'r');
+    EXPECT_EQ(window.t(5)->text(), "R");
+    EXPECT_EQ(window.t(6)->text(), "r");
+    click(window, "PushButton1");
+    EXPECT_EQ(app.butts, (Butts{0, 30, 31, 28, 29, 82, 114}));
+}
+
+TEST_F(SettingsWindow, ReturnOnTheLastFieldIsEnter)
+{
+    preff& window = open();
+    QTest::mouseClick(window.t(6), Qt::LeftButton);
+    press(window, Qt::Key_Return);
+    EXPECT_EQ(window.t(6)->text(), "Enter");
+    EXPECT_EQ(window.vilkenknapp(), 0);
+    EXPECT_TRUE(list(window)->isEnabled());
+    click(window, "PushButton1");
+    EXPECT_EQ(app.butts, (Butts{0, 30, 31, 28, 29, 32, 13}));
+}
+
+TEST_F(SettingsWindow, OneKeyMayStandInTwoBindings)
+{
+    preff& window = open();
+    QTest::mouseClick(window.t(1), Qt::LeftButton);
+    press(window, Qt::Key_Left);
+    press(window, Qt::Key_Left);
+    EXPECT_EQ(window.t(1)->text(), "Left Arrow");
+    EXPECT_EQ(window.t(2)->text(), "Left Arrow");
+    click(window, "PushButton1");
+    EXPECT_EQ(app.butts, (Butts{0, 28, 28, 28, 29, 32, 114}));
+}
+
+TEST_F(SettingsWindow, AKeyWithoutACharacterKeepsTheOldBinding)
+{
+    preff& window = open();
+    QTest::mouseClick(window.t(6), Qt::LeftButton);
+    press(window, Qt::Key_F1);
+    EXPECT_EQ(window.t(6)->text(), "");
+    EXPECT_EQ(window.dontsavebutts()[6], 0);
+    click(window, "PushButton1");
+    EXPECT_EQ(app.butts[6], 114);
+}
+
+TEST_F(SettingsWindow, AKeyWhileNoFieldWaitsChangesNothing)
+{
+    preff& window = open();
+    type(window, 'x');
+    press(window, Qt::Key_Tab);
+    for (int i = 1; i <= 6; ++i)
+        EXPECT_EQ(window.dontsavebutts()[i], 0);
+    EXPECT_EQ(window.t(1)->text(), "Up Arrow");
+    EXPECT_EQ(window.vilkenknapp(), 0);
+}
+
+TEST_F(SettingsWindow, AClickOnAnotherFieldMovesTheWaitAndKeepsWhatWasCaptured)
+{
+    preff& window = open();
+    QTest::mouseClick(window.t(1), Qt::LeftButton);
+    type(window, 'w');
+    QTest::mouseClick(window.t(4), Qt::LeftButton);
+    EXPECT_EQ(colourOf(window.t(2)), QColor(Qt::black));
+    EXPECT_EQ(colourOf(window.t(4)), kRed);
+    type(window, 'k');
+    click(window, "PushButton1");
+    EXPECT_EQ(app.butts, (Butts{0, 119, 31, 28, 107, 32, 114}));
+}
+
+TEST_F(SettingsWindow, CancelAndTheCloseBoxKeepTheSettingsAndTheFile)
+{
+    const std::string fileBefore = tree.read(kPrefs);
+    for (bool closeBox : {false, true}) {
+        preff& window = open();
+        QTest::mouseClick(window.t(1), Qt::LeftButton);
+        type(window, 'q');
+        type(window, 'z');
+        window.findChild<QCheckBox*>("soundbox")->click();
+        doubleClickRow(window, "Standard");
+        if (closeBox)
+            window.close();
+        else
+            click(window, "PushButton2");
+        EXPECT_TRUE(mainWindow.isVisible()) << closeBox;
+        EXPECT_EQ(app.butts, kDefaultButts) << closeBox;
+        EXPECT_TRUE(app.soundON);
+        EXPECT_EQ(tree.read(kPrefs), fileBefore) << closeBox;
+        testsupport::flushDeletes();
+        EXPECT_FALSE(isOpen());
+
+        preff& again = open();
+        EXPECT_EQ(again.t(1)->text(), "Up Arrow");
+        EXPECT_EQ(again.dontsavebutts()[1], 0);
+        again.close();
+        testsupport::flushDeletes();
+    }
+}
+
+TEST_F(SettingsWindow, SaveWithoutChangesWritesTheSettingsAsTheyWere)
+{
+    app.lvlmappantal = "7"; // shown as it stands, not counted again
+    preff& window = open();
+    click(window, "PushButton1");
+    EXPECT_EQ(tree.read(kPrefs), "30\r31\r28\r29\r32\r114\r1\r1\rStandard\r7\r");
+}
+
+TEST_F(SettingsWindow, TheSoundBoxIsSaved)
+{
+    preff& window = open();
+    QTest::mouseClick(window.findChild<QCheckBox*>("soundbox"), Qt::LeftButton);
+    click(window, "PushButton1");
+    EXPECT_FALSE(app.soundON);
+    EXPECT_TRUE(app.musicON);
+    EXPECT_EQ(tree.read(kPrefs), "30\r31\r28\r29\r32\r114\r1\r2\rStandard\r10\r");
+}
+
+TEST_F(SettingsWindow, TheListShowsTheFoldersOfTheLevelFolderOnly)
+{
+    addItems(tree, "Mine", 2);
+    tree.write("Levels/readme", "");
+    tree.write("Levels/notes.txt", "");
+    tree.write("Levels/Zebra", "a file, not a set");
+    preff& window = open();
+    QListWidget* rows = list(window);
+    ASSERT_EQ(rows->count(), 2);
+    EXPECT_EQ(rows->item(0)->text(), "Mine");
+    EXPECT_EQ(rows->item(1)->text(), "Standard");
+    EXPECT_TRUE(desktop.messages.empty());
+}
+
+TEST_F(SettingsWindow, ADoubleClickedSetShowsItsCountAndIsSaved)
+{
+    struct Case {
+        int items;
+        const char* count;
+        int beeps;
+    };
+    const Case cases[] = {{11, "10", 0}, {1, "0", 0}, {0, "0", 1}};
+    for (const Case& c : cases) {
+        const QString name = QString("Set of %1").arg(c.items);
+        addItems(tree, name, c.items);
+        desktop.beeps = 0;
+        const std::string before = app.lvlmapp;
+        preff& window = open();
+        doubleClickRow(window, name);
+        EXPECT_EQ(text(window, "valavleveltxt"), name);
+        EXPECT_EQ(text(window, "antallvltext"), c.count) << c.items;
+        EXPECT_EQ(desktop.beeps, c.beeps) << c.items;
+        EXPECT_EQ(app.lvlmapp, before) << "the choice waits for save";
+        click(window, "PushButton1");
+        EXPECT_EQ(app.lvlmapp, name.toStdString());
+        EXPECT_EQ(app.lvlmappantal, c.count);
+        testsupport::flushDeletes();
+    }
+}
+
+TEST_F(SettingsWindow, TheListCannotBeUsedWhileAFieldWaits)
+{
+    addItems(tree, "Other", 3);
+    preff& window = open();
+    QTest::mouseClick(window.t(2), Qt::LeftButton);
+    EXPECT_FALSE(list(window)->isEnabled());
+    doubleClickRow(window, "Other");
+    EXPECT_EQ(text(window, "valavleveltxt"), "Standard");
+    EXPECT_EQ(text(window, "antallvltext"), "10");
+    // The list takes no key either: an arrow goes to the waiting field.
+    press(window, Qt::Key_Down);
+    EXPECT_EQ(window.t(2)->text(), "Down Arrow");
+    EXPECT_EQ(window.vilkenknapp(), 3);
+}
+
+TEST_F(SettingsWindow, AMissingLevelFolderIsReportedAndTheWindowStillWorks)
+{
+    QDir(tree.path("Levels")).removeRecursively();
+    preff& window = open();
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_EQ(desktop.messages.front(), "Can't finde any levels!");
+    EXPECT_EQ(list(window)->count(), 0);
+    QTest::mouseClick(window.t(6), Qt::LeftButton);
+    type(window, 'p');
+    click(window, "PushButton1");
+    EXPECT_EQ(app.butts[6], 112);
+}
+
+TEST_F(SettingsWindow, AnEmptyLevelFolderListsNothingWithoutAMessage)
+{
+    QDir(tree.path("Levels")).removeRecursively();
+    tree.mkdir("Levels");
+    preff& window = open();
+    EXPECT_EQ(list(window)->count(), 0);
+    EXPECT_TRUE(desktop.messages.empty());
+}
+
+TEST_F(SettingsWindow, ASecondShowGivesTheOpenWindow)
+{
+    preff& first = open();
+    QTest::mouseClick(first.t(1), Qt::LeftButton);
+    preff& second = open();
+    EXPECT_EQ(&first, &second);
+    EXPECT_EQ(second.vilkenknapp(), 1);
+}
+
+TEST(KeyNames, TheTableNamesItsCodesAndOthersShowTheirCharacter)
+{
+    struct Case {
+        std::int32_t code;
+        QString name;
+    };
+    const Case cases[] = {
+        {28, "Left Arrow"}, {29, "Right Arrow"}, {30, "Up Arrow"}, {31, "Down Arrow"}, {32, "Space"},
+        {13, "Enter"},      {8, "Backspace"},    {9, "Tab"},      {114, "r"},         {82, "R"},
+        {27, QString(QChar(27))}, {0, ""},       {228, QString(QChar(228))},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(game::keyName(c.code), c.name) << c.code;
+}
