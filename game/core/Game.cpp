@@ -116,9 +116,10 @@ void Game::checkahinder()
         setKind(gubbpos, CellKind::back);
         gubbpos = gubplusrik;
     }
-    checkagubbpict();
     for (int i = 1; i <= antalboxes; ++i)
         setKind(boxpos[i], CellKind::box);
+    // After the ghosts, as the loader draws it: a file may put a ghost on the player's cell.
+    checkagubbpict();
     Prickar();
 }
 
@@ -135,7 +136,6 @@ void Game::methodundo()
     setKind(gubbpos, CellKind::back);
     const std::int32_t vacated = gubbpos;
     gubbpos = from;
-    checkagubbpict();
     undao = false;
     for (int i = 1; i <= antalboxes; ++i) {
         if (boxpos[i] == gubplusrik) {
@@ -145,6 +145,7 @@ void Game::methodundo()
     }
     for (int i = 1; i <= antalboxes; ++i)
         setKind(boxpos[i], CellKind::box);
+    checkagubbpict();
     Prickar();
 }
 
@@ -154,7 +155,8 @@ void Game::Prickar()
         const std::int32_t grave = prickplats[i];
         if (!onBoard(grave))
             continue;
-        if (kind(grave) == CellKind::box)
+        const CellKind shown = kind(grave);
+        if (shown == CellKind::box || shown == CellKind::box2) // box2: a grave listed twice
             setKind(grave, CellKind::box2);
         else if (grave != gubbpos)
             setKind(grave, CellKind::backprick);
@@ -230,10 +232,12 @@ void Game::startgame()
     rensabana();
     level::forEachCell(lvlstring, [&](std::int32_t cell) { setKind(cell, CellKind::wal); });
     level::forEachCell(skelstring, [&](std::int32_t cell) { setKind(cell, CellKind::skelet); });
-    for (int i = 1; i <= antalboxes; ++i) {
+    // All graves before any ghost: in a file with more empty graves than loose ghosts a
+    // ghost's own grave comes later in its list, and drawn later it would hide the ghost.
+    for (int i = 1; i <= antalboxes; ++i)
         setKind(prickplats[i], CellKind::backprick);
+    for (int i = 1; i <= antalboxes; ++i)
         setKind(boxpos[i], CellKind::box);
-    }
     setKind(gubbpos, CellKind::gubb);
     Prickar();
 }

@@ -109,7 +109,8 @@ std::optional<std::string> FolderItem::ReadAll() const
     QFile file(m_path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    const QByteArray bytes = file.read(kMaxReadBytes + 1);
+    // Reading up to the limit would set aside the limit's worth of memory for every file.
+    const QByteArray bytes = file.readAll();
     if (bytes.size() > kMaxReadBytes || file.error() != QFileDevice::NoError)
         return std::nullopt;
     return bytes.toStdString();

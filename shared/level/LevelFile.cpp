@@ -109,7 +109,10 @@ std::string writeLevelFile(const Grid& grid, std::string_view typedCode)
             strings[list].pop_back();
         content += strings[list] + fw::CR;
     }
-    content += encodeLevelCode(typedCode) + fw::CR;
+    // The one character whose stored form is a carriage return would split the file.
+    std::string code(typedCode);
+    std::erase(code, static_cast<char>(fw::CR - 2));
+    content += encodeLevelCode(code) + fw::CR;
     return content;
 }
 

@@ -1,0 +1,23 @@
+// Fuzz target: pasted text through the level converter gives a proper four-field level file.
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "fuzz/Harness.h"
+#include "shared/fw/Text.h"
+#include "shared/level/Converter.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string file = level::convertSokobanLevel(std::string_view(reinterpret_cast<const char*>(data), size));
+    fuzz::require(std::count(file.begin(), file.end(), fw::CR) == 4 && file.back() == fw::CR);
+    std::size_t start = 0;
+    for (int field = 1; field <= 4; ++field) {
+        const std::size_t end = file.find(fw::CR, start);
+        fuzz::require(fuzz::isWrittenCellList(std::string_view(file).substr(start, end - start)));
+        start = end + 1;
+    }
+    return 0;
+}
