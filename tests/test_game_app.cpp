@@ -15,6 +15,10 @@
 #include "game/ui/MenuBar1.h"
 #include "game/ui/MenuLabel.h"
 #include "game/ui/Window1.h"
+#include "game/windows/AboutBox.h"
+#include "game/windows/LoadGameWindow.h"
+#include "game/windows/SettingsWindow.h"
+#include "shared/gui/SingleWindow.h"
 #include "tests/support/RecordingDesktop.h"
 #include "tests/support/RecordingSoundBank.h"
 #include "tests/support/TempTree.h"
@@ -182,4 +186,39 @@ TEST_F(GameApp, DeclaresItsTwoFileTypesByName)
     EXPECT_EQ(app->fileTypes()[0].MacType, "TEXT");
     EXPECT_EQ(app->fileTypes()[1].Name, "special/folder");
     EXPECT_EQ(app->fileTypes()[1].MacType, "fold");
+}
+
+TEST_F(GameApp, TheLabelsOpenTheirWindowsAndClosingThemShowsTheMainWindowAgain)
+{
+    tree.write("Levels/Standard/level 01", levelFile({"#####", "#@$.#", "#####"}, "crypt"));
+    tree.write("Levels/Standard/About this set.txt", "two items: one level");
+    const int status = runThen([] {
+        game::Window1* window = game::Window1::instance();
+        const auto click = [window](const char* label) {
+            QTest::mouseClick(window->findChild<game::MenuLabel*>(label), Qt::LeftButton);
+        };
+        click("StaticText3");
+        game::preff* settings = fw::SingleWindow<game::preff>::find();
+        EXPECT_NE(settings, nullptr);
+        EXPECT_FALSE(window->isVisible());
+        settings->close();
+        EXPECT_TRUE(window->isVisible());
+
+        click("StaticText2");
+        game::about* box = fw::SingleWindow<game::about>::find();
+        EXPECT_NE(box, nullptr);
+        box->close();
+        EXPECT_TRUE(window->isVisible());
+
+        click("StaticText6");
+        game::Loadgamewindow* load = fw::SingleWindow<game::Loadgamewindow>::find();
+        EXPECT_NE(load, nullptr);
+        QTest::keyClicks(load->EditField1(), "crypt");
+        QTest::keyClick(load->EditField1(), Qt::Key_Return);
+        EXPECT_TRUE(window->isVisible());
+        EXPECT_FALSE(window->game().victory);
+        EXPECT_EQ(window->game().wichlevel, 2);
+        QCoreApplication::exit(0);
+    });
+    EXPECT_EQ(status, 0);
 }

@@ -6,6 +6,9 @@
 #include "game/ui/MenuBar1.h"
 #include "game/ui/SoundBank.h"
 #include "game/ui/Window1.h"
+#include "game/windows/AboutBox.h"
+#include "game/windows/LoadGameWindow.h"
+#include "game/windows/SettingsWindow.h"
 #include "shared/gui/SingleWindow.h"
 
 namespace game {
@@ -47,6 +50,14 @@ void App::Open()
 {
     loadprefs();
     Window1& window = fw::SingleWindow<Window1>::get([this] { return new Window1(*this, *m_sounds, m_menuBar.get()); });
+    window.onSettings = [this, &window] { showSettings(*this, &window); };
+    window.onAbout = [&window] { showAbout(&window); };
+    window.onLoadGame = [this, &window] {
+        showLoadGame(*this, &window, [&window](int level) {
+            window.game().wichlevel = level;
+            window.klickanewgame();
+        });
+    };
     window.show();
 }
 
