@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# Builds everything with AddressSanitizer and UndefinedBehaviorSanitizer and runs every test.
+# Builds everything with AddressSanitizer and UndefinedBehaviorSanitizer, runs every test,
+# checks the installed programs, and fuzzes each reader of outside data for a while.
 set -euo pipefail
 cd "$(dirname "$0")"
 source tools/deps.sh
-ensure_packages
+ensure_packages desktop-file-utils appstream
 jobs=$(nproc)
 cmake -S . -B build-test -DVESPERON_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
 cmake --build build-test -j"$jobs"
 QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}" ctest --test-dir build-test --output-on-failure -j"$jobs"
+tools/smoke-install.sh build-test
+fuzz/run.sh "${VESPERON_FUZZ_SECONDS:-20}"

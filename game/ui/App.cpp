@@ -1,6 +1,8 @@
 // Start-up of the game's application object.
 #include "game/ui/App.h"
 
+#include <QIcon>
+
 #include <QTimer>
 
 #include "game/ui/MenuBar1.h"
@@ -25,6 +27,7 @@ App::App(int& argc, char** argv, std::unique_ptr<SoundBank> sounds)
     , m_sounds(sounds ? std::move(sounds) : std::make_unique<EffectSoundBank>())
 {
     setApplicationName(QStringLiteral("vesperon"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/vesperon.svg")));
     s_app = this;
 }
 

@@ -1,5 +1,6 @@
 // The application object's guard: an exception that escapes an event handler is reported
 // in a message box and on standard error, and ends the program with a failure status.
+// SIGTERM and SIGINT end the event loop normally, as Quit does.
 #pragma once
 
 #include <exception>
