@@ -60,9 +60,11 @@ TEST_F(Converter, TheWindowHasItsTitleSizeAndHelp)
     EXPECT_EQ(w.PushButton1()->font().pixelSize(), 10);
     EXPECT_EQ(w.PushButton2()->text(), "close");
     EXPECT_EQ(w.PushButton2()->geometry(), QRect(288, 245, 55, 20));
-    const auto* help = w.findChild<QLabel*>("StaticText1");
+    const auto* help = w.findChild<editor::HelpText*>("StaticText1");
     ASSERT_NE(help, nullptr);
     EXPECT_EQ(help->font().pixelSize(), 10);
+    EXPECT_EQ(help->geometry(), QRect(285, 23, 163, 197));
+    EXPECT_LE(help->textBounds().bottom(), help->contentsRect().bottom() + 1.0) << "every line can be read";
     const QStringList lines = help->text().split('\n');
     ASSERT_EQ(lines.size(), 14);
     for (int i = 0; i < 14; ++i)

@@ -12,7 +12,6 @@
 #include "shared/level/CellKind.h"
 #include "shared/level/LevelFile.h"
 
-class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QToolButton;

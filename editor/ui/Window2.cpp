@@ -1,9 +1,11 @@
 // The confirmation window's layout and its comparison of the two typed codes.
 #include "editor/ui/Window2.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 
 #include "editor/ui/App.h"
 #include "editor/ui/Window1.h"
@@ -31,6 +33,9 @@ Window2::Window2(App& app, QWidget* parent)
     setObjectName(QStringLiteral("Window2"));
     setWindowFlags(Qt::Window);
     resize(310, 108);
+    // In the middle of the main screen, where the designer's eyes are.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
     QFont text = font();
     text.setPixelSize(kTextPixels);
     setFont(text);

@@ -2,6 +2,7 @@
 #include "editor/ui/convertwindow.h"
 
 #include <QLabel>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -17,6 +18,10 @@ namespace {
 
 constexpr int kTextPixels = 12;
 constexpr int kSmallPixels = 10;
+// One pixel per tab, so that the eighteen tabs of the example set the note a little
+// apart on the row it belongs to; at Qt's usual 80 pixels they would wrap into lines
+// that push the help's last lines out of the label.
+constexpr qreal kHelpTabStop = 1;
 
 QFont withPixels(QFont font, int pixels)
 {
@@ -24,8 +29,8 @@ QFont withPixels(QFont font, int pixels)
     return font;
 }
 
-} // namespace
-
+// The help beside the text field; two rows of the example keep the blanks and tabs that
+// follow them.
 const QString kConverterHelp = QStringLiteral(
     "Paste standard sokoban levelcode.\n"
     "for instance:\n"
@@ -41,6 +46,31 @@ const QString kConverterHelp = QStringLiteral(
     "\n"
     "Dont include levelname or levelinfo.\n"
     "Convert one level a time.");
+
+} // namespace
+
+QTextOption HelpText::textOption() const
+{
+    QTextOption option(alignment());
+    option.setWrapMode(QTextOption::WordWrap);
+    option.setTabStopDistance(kHelpTabStop);
+    return option;
+}
+
+QRectF HelpText::textBounds() const
+{
+    QPixmap scratch(1, 1);
+    QPainter painter(&scratch);
+    painter.setFont(font());
+    return painter.boundingRect(QRectF(contentsRect()), text(), textOption());
+}
+
+void HelpText::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(QRectF(contentsRect()), text(), textOption());
+}
 
 QString withCarriageReturns(QString text)
 {
@@ -72,11 +102,10 @@ convertwindow::convertwindow(const fw::MenuBar& menuBar, QWidget* parent)
     m_PushButton1->setAutoDefault(false);
     connect(m_PushButton1, &QPushButton::clicked, this, &convertwindow::PushButton1_Action);
 
-    auto* help = new QLabel(kConverterHelp, this);
+    auto* help = new HelpText(kConverterHelp, this);
     help->setObjectName(QStringLiteral("StaticText1"));
     help->setTextFormat(Qt::PlainText);
     help->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    help->setWordWrap(true);
     help->setGeometry(285, 23, 163, 197);
     help->setFont(withPixels(font(), kSmallPixels));
 

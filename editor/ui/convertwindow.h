@@ -2,10 +2,11 @@
 // as a four-field level file.
 #pragma once
 
+#include <QLabel>
 #include <QString>
+#include <QTextOption>
 #include <QWidget>
 
-class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -15,9 +16,17 @@ class MenuBar;
 
 namespace editor {
 
-// The help beside the text field, line by line; two example rows carry the blanks and
-// tabs they always had.
-extern const QString kConverterHelp;
+// The help's static text; its tabs advance to stops one pixel apart.
+class HelpText : public QLabel {
+public:
+    using QLabel::QLabel;
+    QTextOption textOption() const;
+    // Where the text lies when drawn inside the label.
+    QRectF textBounds() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
 
 class convertwindow : public QWidget {
     Q_OBJECT
