@@ -1,6 +1,8 @@
 // The editor window's layout, editing, saving and opening.
 #include "editor/ui/Window1.h"
 
+#include <algorithm>
+
 #include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
