@@ -1,4 +1,6 @@
 // The editor window as the designer meets it: its layout, and drawing on the grid.
+#include <algorithm>
+
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
