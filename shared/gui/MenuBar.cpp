@@ -21,11 +21,12 @@ MenuBar::MenuBar(QObject* parent)
 QAction* MenuBar::Append(const QString& menuName, const QString& name, const QString& caption,
                          const QString& shortcut, bool quitItem)
 {
-    auto* action = new QAction(caption, this);
+    const bool separator = caption == QLatin1String("-");
+    // A separator's text would be drawn beside its line as a section title.
+    auto* action = new QAction(separator ? QString() : caption, this);
     action->setObjectName(name);
     action->setEnabled(true);
-    if (caption == QLatin1String("-"))
-        action->setSeparator(true);
+    action->setSeparator(separator);
     if (!shortcut.isEmpty()) {
         QString keys = shortcut;
         keys.replace(QLatin1String("Cmd"), QLatin1String("Ctrl"));

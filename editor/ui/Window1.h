@@ -1,0 +1,91 @@
+// The level editor's main window: the 12 by 12 grid, the tile palette, the two wall
+// buttons and the masked level code field. The grid's kinds are the level itself.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include <QString>
+#include <QWidget>
+
+#include "editor/ui/Tiles.h"
+#include "shared/level/CellKind.h"
+#include "shared/level/LevelFile.h"
+
+class QLabel;
+class QLineEdit;
+class QToolButton;
+
+namespace fw {
+class BoardView;
+class MenuBar;
+} // namespace fw
+
+namespace editor {
+
+class Window1 : public QWidget {
+    Q_OBJECT
+public:
+    explicit Window1(const fw::MenuBar& menuBar, QWidget* parent = nullptr);
+
+    // New Level: all floor, the name "Level 01", no code; the tool stays.
+    void cleaneditor();
+    // Writes the grid and the code to the file the save dialog gives.
+    void savelevel();
+    // Reads the file the open dialog gives into the grid and the code field.
+    void openlevel();
+
+    const level::Grid& grid() const { return m_grid; }
+    int vilkentool() const { return m_vilkentool; }
+    const QString& lvlname() const { return m_lvlname; }
+
+    // The file last opened, as read: its fields and what they gave.
+    const level::LevelFields& readlvldata() const { return m_opened.readlvldata; }
+    const std::string& lvlstring() const { return m_opened.lvlstring; }
+    std::int32_t gubbpos() const { return m_opened.gubbpos; }
+    const std::array<std::int32_t, level::kMaxBoxes + 1>& prickplats() const { return m_opened.prickplats; }
+    const std::array<std::int32_t, level::kMaxBoxes + 1>& boxpos() const { return m_opened.boxpos; }
+    int antalboxes() const { return m_opened.antalboxes; }
+    const std::string& skelstring() const { return m_opened.skelstring; }
+
+    fw::BoardView* ban() const { return m_ban; }
+    QLineEdit* EditField1() const { return m_EditField1; }
+    QToolButton* tools(int index) const { return m_tools.at(static_cast<std::size_t>(index)); }
+    QToolButton* extras() const { return m_extras; }
+    QToolButton* extras2() const { return m_extras2; }
+
+private:
+    void tools_Action(int index);
+    void ban_MouseDown(int cell);
+    void extras_Action();
+    void extras2_Action();
+
+    void setCell(std::int64_t cell, level::CellKind kind);
+    void setLvlname(const QString& name);
+    QToolButton* makeButton(QWidget* content, int pictureId, int left, int top);
+
+    level::Grid m_grid{};
+    int m_vilkentool = 0;
+    level::LevelData m_opened;
+    QString m_lvlname;
+
+    fw::BoardView* m_ban = nullptr;
+    QLabel* m_ram = nullptr;
+    QLineEdit* m_EditField1 = nullptr;
+    std::array<QToolButton*, kToolCount> m_tools{};
+    QToolButton* m_extras = nullptr;
+    QToolButton* m_extras2 = nullptr;
+};
+
+// The code as the level file stores it (one byte per character) and back; every code a
+// file holds shows, and saves again unchanged.
+std::string codeBytes(const QString& code);
+QString codeText(const std::string& bytes);
+
+// What a save that could not write to path tells the designer.
+QString notSavedMessage(const QString& path);
+
+// A window title that shows text exactly, with Qt's "[*]" placeholder taken literally.
+QString plainTitle(const QString& text);
+
+} // namespace editor

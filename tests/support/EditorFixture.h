@@ -1,0 +1,142 @@
+// What the editor's window tests share: one QApplication for the test program, a desktop
+// whose file dialogs answer with chosen paths and whose message boxes are recorded, and a
+// fresh editor application object for every test.
+#pragma once
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include "editor/ui/App.h"
+#include "editor/ui/Window1.h"
+#include "editor/ui/Window2.h"
+#include "editor/ui/convertwindow.h"
+#include "shared/gui/BoardView.h"
+#include "shared/gui/Desktop.h"
+#include "shared/gui/SingleWindow.h"
+
+namespace testsupport {
+
+// The application object, made on first use and kept until the test program ends.
+inline QApplication& editorTestApp()
+{
+    static int argc = 1;
+    static char name[] = "vesperon-editor-test";
+    static char* argv[] = {name, nullptr};
+    static auto* app = new QApplication(argc, argv);
+    return *app;
+}
+
+class DialogDesktop : public fw::Desktop {
+public:
+    DialogDesktop() { fw::setDesktop(this); }
+    ~DialogDesktop() override { fw::setDesktop(nullptr); }
+    DialogDesktop(const DialogDesktop&) = delete;
+    DialogDesktop& operator=(const DialogDesktop&) = delete;
+
+    struct SaveDialog {
+        QString fileType;
+        QString proposedName;
+    };
+
+    std::optional<QString> saveFile(QWidget*, const QString& fileType, const QString& proposedName) override
+    {
+        saveDialogs.push_back({fileType, proposedName});
+        return next(savePaths);
+    }
+    std::optional<QString> openFile(QWidget* parent) override
+    {
+        openParents.push_back(parent);
+        return next(openPaths);
+    }
+    void msgBox(QWidget*, const QString& text) override { messages.push_back(text); }
+    void beep() override { ++beeps; }
+    void showUrl(const QUrl&) override {}
+
+    // The answers of the coming dialogs, in order; none left means Cancel.
+    std::deque<std::optional<QString>> savePaths;
+    std::deque<std::optional<QString>> openPaths;
+
+    std::vector<SaveDialog> saveDialogs;
+    std::vector<QWidget*> openParents;
+    std::vector<QString> messages;
+    int beeps = 0;
+
+private:
+    static std::optional<QString> next(std::deque<std::optional<QString>>& answers)
+    {
+        if (answers.empty())
+            return std::nullopt;
+        std::optional<QString> answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+};
+
+class EditorTest : public ::testing::Test {
+protected:
+    editor::Window1& editorWindow() { return app.window1(); }
+    editor::Window2* window2() const { return fw::SingleWindow<editor::Window2>::find(); }
+    editor::convertwindow* converter() const { return fw::SingleWindow<editor::convertwindow>::find(); }
+
+    void chooseTool(int index) { QTest::mouseClick(editorWindow().tools(index), Qt::LeftButton); }
+    void press(int cell)
+    {
+        QTest::mouseClick(editorWindow().ban(), Qt::LeftButton, {}, fw::cellRect(cell).center());
+    }
+    void placeAll(int tool, std::initializer_list<int> cells)
+    {
+        chooseTool(tool);
+        for (int cell : cells)
+            press(cell);
+    }
+
+    void trigger(const char* item) { app.MenuBar1().Child(QString::fromLatin1(item))->trigger(); }
+
+    // Types the code into the editor, then confirms it in the confirmation window.
+    void saveAs(const QString& path, const QString& code = {})
+    {
+        desktop.savePaths.push_back(path);
+        trigger("Filesave");
+        QTest::keyClicks(window2()->EditField1(), code);
+        QTest::mouseClick(window2()->PushButton1(), Qt::LeftButton);
+        flushDeletes();
+    }
+
+    // Lets windows that were closed end, as the event loop would.
+    static void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+    QString path(const QString& name) const { return dir.filePath(name); }
+    void write(const QString& name, const std::string& bytes) const
+    {
+        QFile file(path(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    }
+    std::string read(const QString& name) const
+    {
+        QFile file(path(name));
+        if (!file.open(QIODevice::ReadOnly))
+            return "<missing>";
+        return file.readAll().toStdString();
+    }
+
+    QApplication& qt = editorTestApp();
+    QTemporaryDir dir;
+    DialogDesktop desktop;
+    editor::App app;
+};
+
+} // namespace testsupport

@@ -1,0 +1,141 @@
+// The converter window: pasted Sokoban levels saved as four-field level files.
+#include <QClipboard>
+#include <QLabel>
+#include <QPlainTextEdit>
+
+#include "tests/support/EditorFixture.h"
+
+using testsupport::EditorTest;
+
+namespace {
+
+const QString kHelpLines[] = {
+    "Paste standard sokoban levelcode.",
+    "for instance:",
+    "",
+    " #####",
+    " ###   ##",
+    "##   #  ##" + QString(22, ' '),
+    "#  * * * #" + QString(18, '\t') + "(max 12x12)",
+    "#+  $ *  #",
+    "#### * ###",
+    "   #  ##",
+    "   ####",
+    "",
+    "Dont include levelname or levelinfo.",
+    "Convert one level a time.",
+};
+
+} // namespace
+
+class Converter : public EditorTest {
+protected:
+    editor::convertwindow& open()
+    {
+        trigger("fileconvert");
+        return *converter();
+    }
+    // Pastes text into the field as the designer would.
+    void paste(const QString& text)
+    {
+        QApplication::clipboard()->setText(text);
+        open().EditField1()->paste();
+    }
+    void convertTo(const QString& name)
+    {
+        desktop.savePaths.push_back(path(name));
+        QTest::mouseClick(open().PushButton1(), Qt::LeftButton);
+    }
+};
+
+TEST_F(Converter, TheWindowHasItsTitleSizeAndHelp)
+{
+    editor::convertwindow& w = open();
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_EQ(w.windowTitle(), "Sokoban Levelconverter,");
+    EXPECT_EQ(w.size(), QSize(482, 280));
+    EXPECT_EQ(w.minimumSize(), w.maximumSize());
+    EXPECT_EQ(w.EditField1()->geometry(), QRect(20, 21, 246, 239));
+    EXPECT_EQ(w.PushButton1()->text(), "Convert and Save");
+    EXPECT_EQ(w.PushButton1()->font().pixelSize(), 10);
+    EXPECT_EQ(w.PushButton2()->text(), "close");
+    EXPECT_EQ(w.PushButton2()->geometry(), QRect(288, 245, 55, 20));
+    const auto* help = w.findChild<editor::HelpText*>("StaticText1");
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(help->font().pixelSize(), 10);
+    EXPECT_EQ(help->geometry(), QRect(285, 23, 163, 197));
+    EXPECT_LE(help->textBounds().bottom(), help->contentsRect().bottom() + 1.0) << "every line can be read";
+    const QStringList lines = help->text().split('\n');
+    ASSERT_EQ(lines.size(), 14);
+    for (int i = 0; i < 14; ++i)
+        EXPECT_EQ(lines[i], kHelpLines[i]) << "line " << i + 1;
+}
+
+// A level pasted with each kind of row end converts row by row.
+class PastedRows : public Converter, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(PastedRows, BecomeBoardRows)
+{
+    QString text = QStringLiteral("#@\n$.\n+*\n");
+    text.replace("\n", QString::fromLatin1(GetParam()));
+    paste(text);
+    convertTo("Level");
+    EXPECT_EQ(read("Level"), "0\r1,24\r12,25\r13,24,25\r");
+}
+
+constexpr const char* kLineEndNames[] = {"LF", "CRLF", "CR"};
+INSTANTIATE_TEST_SUITE_P(LineEnds, PastedRows, ::testing::Values("\n", "\r\n", "\r"),
+                         [](const auto& info) { return kLineEndNames[info.index]; });
+
+TEST_F(Converter, AnEmptyTextGivesFourCarriageReturns)
+{
+    convertTo("empty");
+    ASSERT_EQ(desktop.saveDialogs.size(), 1u);
+    EXPECT_EQ(desktop.saveDialogs[0].fileType, "R11o");
+    EXPECT_EQ(desktop.saveDialogs[0].proposedName, "Level");
+    EXPECT_EQ(read("empty"), "\r\r\r\r");
+}
+
+TEST_F(Converter, TheSameTextConvertsAgainAndTheEditorIsLeftAlone)
+{
+    paste("#  #");
+    convertTo("one");
+    convertTo("two");
+    EXPECT_EQ(read("one"), "0,3\r\r\r\r");
+    EXPECT_EQ(read("two"), read("one"));
+    EXPECT_EQ(open().EditField1()->toPlainText(), "#  #");
+    EXPECT_EQ(editorWindow().windowTitle(), "Level Editor - Level 01");
+    EXPECT_EQ(editorWindow().grid(), level::Grid{});
+}
+
+TEST_F(Converter, CancellingWritesNothing)
+{
+    paste("#");
+    QTest::mouseClick(open().PushButton1(), Qt::LeftButton);
+    EXPECT_EQ(desktop.saveDialogs.size(), 1u);
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+    EXPECT_TRUE(desktop.messages.empty());
+}
+
+TEST_F(Converter, ASaveThatCannotWriteSaysSo)
+{
+    QDir(dir.path()).mkpath("taken/inside");
+    paste("#");
+    convertTo("taken");
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_TRUE(desktop.messages[0].contains(QDir::toNativeSeparators(path("taken"))));
+    EXPECT_TRUE(desktop.messages[0].contains("not saved"));
+    EXPECT_TRUE(QFileInfo(path("taken/inside")).isDir());
+}
+
+TEST_F(Converter, ConvertAgainBringsBackTheOpenWindowAndCloseEndsIt)
+{
+    editor::convertwindow* first = &open();
+    paste("#@");
+    EXPECT_EQ(&open(), first);
+    EXPECT_EQ(first->EditField1()->toPlainText(), "#@");
+    QTest::mouseClick(first->PushButton2(), Qt::LeftButton);
+    flushDeletes();
+    EXPECT_EQ(converter(), nullptr);
+    EXPECT_TRUE(open().EditField1()->toPlainText().isEmpty());
+}

@@ -1,0 +1,305 @@
+// Saving through the code confirmation window, and opening level files for editing.
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QWindow>
+
+#include "tests/support/EditorFixture.h"
+#include "tests/support/TextLevel.h"
+
+using level::CellKind;
+using testsupport::EditorTest;
+
+namespace {
+
+constexpr const char* kMismatch = "The code doesnt match";
+
+} // namespace
+
+class ConfirmingTheCode : public EditorTest, public ::testing::WithParamInterface<bool> {
+protected:
+    QPushButton* button() const { return GetParam() ? window2()->PushButton1() : window2()->PushButton2(); }
+};
+
+TEST_P(ConfirmingTheCode, TheSameCodeClosesTheWindowAndSaves)
+{
+    QTest::keyClicks(editorWindow().EditField1(), "abc");
+    desktop.savePaths.push_back(path("saved"));
+    trigger("Filesave");
+    ASSERT_NE(window2(), nullptr);
+    QTest::keyClicks(window2()->EditField1(), "abc");
+    QTest::mouseClick(button(), Qt::LeftButton);
+    flushDeletes();
+    EXPECT_EQ(window2(), nullptr);
+    ASSERT_EQ(desktop.saveDialogs.size(), 1u);
+    EXPECT_EQ(desktop.saveDialogs[0].fileType, "R11o");
+    EXPECT_EQ(desktop.saveDialogs[0].proposedName, "Level 01");
+    EXPECT_EQ(read("saved"), "\r\r\r\r\redc\r");
+}
+
+TEST_P(ConfirmingTheCode, ADifferentCodeIsRefusedAndNothingIsSaved)
+{
+    QTest::keyClicks(editorWindow().EditField1(), "abc");
+    trigger("Filesave");
+    QTest::keyClicks(window2()->EditField1(), "abd");
+    QTest::mouseClick(button(), Qt::LeftButton);
+    flushDeletes();
+    ASSERT_NE(window2(), nullptr);
+    EXPECT_TRUE(window2()->isVisible());
+    EXPECT_EQ(window2()->EditField1()->text(), kMismatch);
+    EXPECT_TRUE(desktop.saveDialogs.empty());
+
+    QTest::mouseClick(button(), Qt::LeftButton);
+    EXPECT_EQ(window2()->EditField1()->text(), kMismatch) << "the message itself is compared the next time";
+    EXPECT_TRUE(desktop.saveDialogs.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(OkAndClose, ConfirmingTheCode, ::testing::Bool(),
+                         [](const auto& info) { return info.param ? "Ok" : "Close"; });
+
+using Saving = EditorTest;
+
+TEST_F(Saving, TwoEmptyCodesMatchAndGiveAnEmptyLastField)
+{
+    saveAs(path("empty"));
+    EXPECT_EQ(read("empty"), "\r\r\r\r\r\r");
+}
+
+TEST_F(Saving, TheMismatchMessageMatchesACodeThatSaysTheSame)
+{
+    QTest::keyClicks(editorWindow().EditField1(), kMismatch);
+    desktop.savePaths.push_back(path("odd"));
+    trigger("Filesave");
+    QTest::keyClicks(window2()->EditField1(), "other");
+    QTest::mouseClick(window2()->PushButton1(), Qt::LeftButton);
+    EXPECT_TRUE(desktop.saveDialogs.empty());
+    QTest::mouseClick(window2()->PushButton1(), Qt::LeftButton);
+    EXPECT_EQ(desktop.saveDialogs.size(), 1u);
+    EXPECT_NE(read("odd"), "<missing>");
+}
+
+TEST_F(Saving, TheFileListsTheGridInCellOrderWithGhostsOnGravesLast)
+{
+    placeAll(0, {13, 0});
+    placeAll(1, {20});
+    placeAll(3, {40});
+    placeAll(4, {30, 5});
+    placeAll(5, {100});
+    placeAll(2, {50});
+    QTest::keyClicks(editorWindow().EditField1(), "a Z}~");
+    saveAs(path("level"), "a Z}~");
+    EXPECT_EQ(read("level"), "0,13\r50\r20,5,30\r40,5,30\r100\r\x80\x7f\\\"c\r");
+}
+
+TEST_F(Saving, TheSavedNameBecomesTheTitleAndTheNextProposal)
+{
+    saveAs(path("My level"));
+    EXPECT_EQ(editorWindow().lvlname(), "My level");
+    EXPECT_EQ(editorWindow().windowTitle(), "Level Editor - My level");
+    saveAs(path("second"));
+    ASSERT_EQ(desktop.saveDialogs.size(), 2u);
+    EXPECT_EQ(desktop.saveDialogs[1].proposedName, "My level");
+}
+
+TEST_F(Saving, CancellingTheDialogWritesNothingAndTheNextSaveAsStartsEmpty)
+{
+    placeAll(0, {1});
+    trigger("Filesave");
+    QTest::mouseClick(window2()->PushButton1(), Qt::LeftButton);
+    flushDeletes();
+    EXPECT_EQ(desktop.saveDialogs.size(), 1u);
+    EXPECT_EQ(editorWindow().windowTitle(), "Level Editor - Level 01");
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+    trigger("Filesave");
+    ASSERT_NE(window2(), nullptr);
+    EXPECT_TRUE(window2()->EditField1()->text().isEmpty());
+}
+
+// Each case puts something in the file's place that cannot be replaced by a file.
+struct FailedSave {
+    const char* name;
+    void (*prepare)(const QString& folder);
+    const char* target;
+};
+
+void PrintTo(const FailedSave& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+class ASaveThatCannotWrite : public EditorTest, public ::testing::WithParamInterface<FailedSave> {};
+
+TEST_P(ASaveThatCannotWrite, SaysSoAndKeepsTheOldFileAndTheTitle)
+{
+    if (std::string(GetParam().name) == "UnwritableFolder" && geteuid() == 0)
+        GTEST_SKIP() << "permissions do not bind root";
+    saveAs(path("first"));
+    GetParam().prepare(dir.path());
+    const QString target = path(GetParam().target);
+    const std::string before = read(GetParam().target);
+
+    placeAll(0, {7});
+    saveAs(target);
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_TRUE(desktop.messages[0].contains(QDir::toNativeSeparators(target)));
+    EXPECT_TRUE(desktop.messages[0].contains("not saved"));
+    EXPECT_EQ(editorWindow().lvlname(), "first");
+    EXPECT_EQ(editorWindow().windowTitle(), "Level Editor - first");
+    EXPECT_EQ(read(GetParam().target), before);
+    chmod(QFile::encodeName(path("locked")).constData(), 0700);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Places, ASaveThatCannotWrite,
+    ::testing::Values(
+        FailedSave{"FolderInThePlace",
+                   [](const QString& folder) {
+                       QDir(folder).mkpath("taken/inside");
+                   },
+                   "taken"},
+        FailedSave{"FileWhereAFolderShouldBe",
+                   [](const QString& folder) {
+                       QFile file(folder + "/plain");
+                       ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+                   },
+                   "plain/level"},
+        FailedSave{"UnwritableFolder",
+                   [](const QString& folder) {
+                       QDir(folder).mkpath("locked");
+                       QFile old(folder + "/locked/old");
+                       ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+                       old.write("old level\r");
+                       old.close();
+                       chmod(QFile::encodeName(folder + "/locked").constData(), 0500);
+                   },
+                   "locked/old"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+using Opening = EditorTest;
+
+TEST_F(Opening, AFileFillsTheGridTheCodeTheTitleAndTheReaderProperties)
+{
+    chooseTool(5);
+    write("Level 07", testsupport::levelFile({"#####", "#@$.#", "#S*##"}, "ab"));
+    desktop.openPaths.push_back(path("Level 07"));
+    trigger("Fileopen");
+    editor::Window1& w = editorWindow();
+    EXPECT_EQ(testsupport::rowsOf(w.grid()), testsupport::rowsOf(testsupport::grid({"#####", "#@$.#", "#S*##"})));
+    EXPECT_EQ(w.EditField1()->text(), "ab");
+    EXPECT_EQ(w.windowTitle(), "Level Editor - Level 07");
+    EXPECT_EQ(w.vilkentool(), 5);
+
+    EXPECT_EQ(w.readlvldata()[1], "0,1,2,3,4,12,16,24,27,28");
+    EXPECT_EQ(w.readlvldata()[6], "dc");
+    EXPECT_EQ(w.lvlstring(), w.readlvldata()[1]);
+    EXPECT_EQ(w.gubbpos(), 13);
+    EXPECT_EQ(w.antalboxes(), 2);
+    EXPECT_EQ(w.boxpos()[1], 14);
+    EXPECT_EQ(w.boxpos()[2], 26);
+    EXPECT_EQ(w.prickplats()[1], 15);
+    EXPECT_EQ(w.prickplats()[2], 26);
+    EXPECT_EQ(w.skelstring(), "25");
+}
+
+TEST_F(Opening, AFourLineFileHasNoCodeAndNoSkeletons)
+{
+    QTest::keyClicks(editorWindow().EditField1(), "old");
+    write("converted", "0,1\r2\r3\r4\r");
+    desktop.openPaths.push_back(path("converted"));
+    trigger("Fileopen");
+    EXPECT_TRUE(editorWindow().EditField1()->text().isEmpty());
+    EXPECT_EQ(testsupport::rowsOf(editorWindow().grid()), testsupport::rowsOf(testsupport::grid({"##@$."})));
+}
+
+TEST_F(Opening, APlayerOnAGraveShowsTheGraveAndSavingAgainDropsThePlayer)
+{
+    write("plus", "\r5\r7\r5\r");
+    desktop.openPaths.push_back(path("plus"));
+    trigger("Fileopen");
+    EXPECT_EQ(editorWindow().grid()[5], CellKind::backprick);
+    EXPECT_EQ(editorWindow().grid()[7], CellKind::box);
+    saveAs(path("again"));
+    EXPECT_EQ(read("again"), "\r\r7\r5\r\r\r");
+}
+
+TEST_F(Opening, AFileWithoutAPlayerPutsItOnCellZero)
+{
+    write("noplayer", "0,1\r\r\r\r\r\r");
+    desktop.openPaths.push_back(path("noplayer"));
+    trigger("Fileopen");
+    EXPECT_EQ(editorWindow().grid()[0], CellKind::gubb);
+    EXPECT_EQ(editorWindow().grid()[1], CellKind::wal);
+}
+
+TEST_F(Opening, MoreGravesThanGhostsDrawsOneGravePerGhost)
+{
+    write("graves", "\r\r20\r40,41,42\r\r\r");
+    desktop.openPaths.push_back(path("graves"));
+    trigger("Fileopen");
+    EXPECT_EQ(editorWindow().grid()[40], CellKind::backprick);
+    EXPECT_EQ(editorWindow().grid()[41], CellKind::back);
+    EXPECT_EQ(editorWindow().grid()[42], CellKind::back);
+    saveAs(path("fewer"));
+    EXPECT_EQ(read("fewer"), "\r0\r20\r40\r\r\r");
+}
+
+TEST_F(Opening, ACodeOfAnyBytesShowsAndSavesBackUnchanged)
+{
+    const std::string stored = std::string("\x00\x01\n\x7f\x80\xff z", 8);
+    write("bytes", "\r\r\r\r\r" + stored + "\r");
+    desktop.openPaths.push_back(path("bytes"));
+    trigger("Fileopen");
+    const QString shown = editorWindow().EditField1()->text();
+    EXPECT_EQ(shown.size(), 8);
+    desktop.savePaths.push_back(path("bytes again"));
+    trigger("Filesave");
+    window2()->EditField1()->setText(shown);
+    QTest::mouseClick(window2()->PushButton1(), Qt::LeftButton);
+    EXPECT_EQ(read("bytes again"), "\r0\r\r\r\r" + stored + "\r");
+
+    QTest::keyClick(editorWindow().EditField1(), Qt::Key_End);
+    QTest::keyClicks(editorWindow().EditField1(), "q");
+    EXPECT_EQ(editorWindow().EditField1()->text(), "x~}q") << "an edit keeps only what a typed code may hold";
+}
+
+TEST_F(Opening, TheTitleShowsTheFileNameAsItIs)
+{
+    write("a[*]b <i>", "\r\r\r\r\r\r");
+    desktop.openPaths.push_back(path("a[*]b <i>"));
+    trigger("Fileopen");
+    EXPECT_EQ(editorWindow().lvlname(), "a[*]b <i>");
+    ASSERT_NE(editorWindow().windowHandle(), nullptr);
+    EXPECT_EQ(editorWindow().windowHandle()->title(), "Level Editor - a[*]b <i>");
+}
+
+TEST_F(Opening, AFileThatCannotBeReadSaysSoAndChangesNothing)
+{
+    placeAll(0, {3, 4});
+    QTest::keyClicks(editorWindow().EditField1(), "kept");
+    const level::Grid before = editorWindow().grid();
+    QDir(dir.path()).mkpath("folder");
+    for (const QString& name : {QStringLiteral("folder"), QStringLiteral("missing")}) {
+        desktop.openPaths.push_back(path(name));
+        trigger("Fileopen");
+        EXPECT_EQ(editorWindow().grid(), before);
+        EXPECT_EQ(editorWindow().EditField1()->text(), "kept");
+        EXPECT_EQ(editorWindow().windowTitle(), "Level Editor - Level 01");
+        ASSERT_FALSE(desktop.messages.empty());
+        EXPECT_TRUE(desktop.messages.back().contains(QDir::toNativeSeparators(path(name))));
+    }
+    EXPECT_EQ(desktop.messages.size(), 2u);
+}
+
+TEST_F(Opening, CancellingTheDialogChangesNothing)
+{
+    placeAll(2, {9});
+    const level::Grid before = editorWindow().grid();
+    trigger("Fileopen");
+    EXPECT_EQ(desktop.openParents.size(), 1u);
+    EXPECT_EQ(editorWindow().grid(), before);
+    EXPECT_EQ(editorWindow().windowTitle(), "Level Editor - Level 01");
+    EXPECT_TRUE(desktop.messages.empty());
+}
