@@ -19,6 +19,7 @@
 #include "game/ui/PictureCanvas.h"
 #include "game/ui/Window1.h"
 #include "shared/gui/BoardView.h"
+#include "tests/support/GameFixture.h"
 #include "tests/support/RecordingDesktop.h"
 #include "tests/support/RecordingSoundBank.h"
 #include "tests/support/TempTree.h"
@@ -54,20 +55,8 @@ bool waitFor(const std::function<bool()>& pred, int ms)
     return pred();
 }
 
-class MainWindow : public ::testing::Test {
+class MainWindow : public LevelSetFixture {
 protected:
-    MainWindow()
-    {
-        app.butts = {0, 30, 31, 28, 29, 32, 114};
-        app.soundON = true;
-        app.lvlmapp = "Standard";
-    }
-
-    void addLevel(int n, std::initializer_list<std::string_view> rows, std::string_view code = "")
-    {
-        tree.write("Levels/Standard/" + QString::fromStdString(game::levelFileName(n)), levelFile(rows, code));
-    }
-
     // The window, opened at its first use so that a test can set things up before.
     game::Window1& w()
     {
@@ -93,9 +82,7 @@ protected:
     void key(Qt::Key k) { QTest::keyClick(&w(), k); }
     std::string board() { return rowsOf(g().board()); }
 
-    TempTree tree;
     RecordingDesktop desktop;
-    game::Preferences app;
     RecordingSoundBank sounds;
     game::MenuBar1 menuBar;
 

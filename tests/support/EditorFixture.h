@@ -26,18 +26,9 @@
 #include "shared/gui/BoardView.h"
 #include "shared/gui/Desktop.h"
 #include "shared/gui/SingleWindow.h"
+#include "tests/support/WidgetTest.h"
 
 namespace testsupport {
-
-// The application object, made on first use and kept until the test program ends.
-inline QApplication& editorTestApp()
-{
-    static int argc = 1;
-    static char name[] = "vesperon-editor-test";
-    static char* argv[] = {name, nullptr};
-    static auto* app = new QApplication(argc, argv);
-    return *app;
-}
 
 class DialogDesktop : public fw::Desktop {
 public:
@@ -133,7 +124,7 @@ protected:
         return file.readAll().toStdString();
     }
 
-    QApplication& qt = editorTestApp();
+    QApplication& qt = widgetApp();
     QTemporaryDir dir;
     DialogDesktop desktop;
     editor::App app;

@@ -40,9 +40,10 @@ public:
     std::map<game::Sound, bool> playing;
 };
 
-class GameFixture : public ::testing::Test {
+// A temporary "Standard" set and settings with the default keys and sounds on.
+class LevelSetFixture : public ::testing::Test {
 protected:
-    GameFixture()
+    LevelSetFixture()
     {
         app.butts = {0, 30, 31, 28, 29, 32, 114};
         app.soundON = true;
@@ -54,6 +55,12 @@ protected:
         tree.write("Levels/Standard/" + QString::fromStdString(game::levelFileName(n)), levelFile(rows, code));
     }
 
+    TempTree tree;
+    game::Preferences app;
+};
+
+class GameFixture : public LevelSetFixture {
+protected:
     // Loads level n the way New Game does.
     void start(int n = 1)
     {
@@ -70,8 +77,6 @@ protected:
 
     std::string board() const { return rowsOf(g.board()); }
 
-    TempTree tree;
-    game::Preferences app;
     RecordingHost host;
     game::Game g{app, host};
 };
