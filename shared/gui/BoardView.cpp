@@ -14,6 +14,15 @@ QRect cellRect(int cell)
     return {kColumnPitch * (cell % kColumns), kRowPitch * (cell / kColumns), kCellSize, kCellSize};
 }
 
+// The part of a cell that shows: all but the pixel column its right-hand neighbour covers.
+QRect visibleRect(int cell)
+{
+    QRect rect = cellRect(cell);
+    if (cell % kColumns != kColumns - 1)
+        rect.setWidth(kColumnPitch);
+    return rect;
+}
+
 int cellAt(QPoint point)
 {
     const QSize size = boardSize();
@@ -42,7 +51,7 @@ BoardView::BoardView(const level::Grid& grid, PictureFor pictureFor, QWidget* pa
 void BoardView::updateCell(int cell)
 {
     if (level::onBoard(cell))
-        update(cellRect(cell));
+        update(visibleRect(cell));
 }
 
 void BoardView::paintEvent(QPaintEvent* event)
@@ -53,7 +62,7 @@ void BoardView::paintEvent(QPaintEvent* event)
     // In index order, so that a right-hand neighbour lies over the shared pixel column.
     for (int cell = 0; cell < level::kCells; ++cell) {
         const QRect rect = cellRect(cell);
-        if (!event->region().intersects(rect))
+        if (!event->region().intersects(visibleRect(cell)))
             continue;
         ++m_lastPainted;
         const QPixmap& pixmap = m_pictureFor(m_grid[cell], dpr);

@@ -20,6 +20,8 @@ inline constexpr int kRowPitch = 50;
 
 // The cell's rectangle relative to the board's top-left corner.
 QRect cellRect(int cell);
+// The part of the cell not covered by its right-hand neighbour.
+QRect visibleRect(int cell);
 // The cell that shows at a point relative to the board's top-left corner, or -1. On a
 // shared pixel column the right-hand cell, which lies above, wins.
 int cellAt(QPoint point);

@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Makes the README's screenshots again: builds the programs, starts them under Xvfb with a
+# fresh configuration, plays and draws a little through xdotool, and saves PNGs here.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+top=$(cd "$here/../.." && pwd)
+source "$top/tools/deps.sh"
+ensure_packages xvfb xauth imagemagick xdotool
+
+if [ "${1:-}" != "--inside" ]; then
+    cmake -S "$top" -B "$top/build" -DCMAKE_BUILD_TYPE=Release -DVESPERON_TESTS=OFF >/dev/null
+    cmake --build "$top/build" -j"$(nproc)" >/dev/null
+    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" --inside
+fi
+
+export XDG_CONFIG_HOME=$(mktemp -d)
+trap 'rm -rf "$XDG_CONFIG_HOME"' EXIT
+shot() { sleep 0.7; import -window root -crop "$2" +repage "$here/$1.png"; }
+# The windows open at the screen's top left corner, below a menu bar of about 20 pixels.
+click() { xdotool mousemove "$1" "$2" click 1; sleep 0.3; }
+
+"$top/build/game/vesperon" >/dev/null 2>&1 &
+game=$!
+sleep 2
+shot title 724x670+0+0
+click 655 120                     # New Game
+xdotool key Right Right Down
+shot playing 724x670+0+0
+click 655 188                     # End Game
+click 655 268                     # Settings
+shot settings 693x319+0+0
+kill "$game"; wait "$game" 2>/dev/null || true
+
+"$top/build/editor/vesperon-editor" >/dev/null 2>&1 &
+editor=$!
+sleep 2
+cell() { click $((80 + 49 * $1)) $((78 + 50 * $2)); }
+click 685 341                     # wall the border
+cell 3 1; cell 3 2; cell 8 5; cell 8 6; cell 8 7; cell 4 8; cell 5 8
+click 686 232; cell 3 4; cell 6 5; cell 5 7       # ghosts
+click 686 164; cell 9 3; cell 9 9; cell 2 9       # graves
+click 751 164; cell 6 3                           # a ghost resting on its grave
+click 751 97; cell 6 7; cell 2 5                  # skeletons
+click 751 232; cell 2 2                           # the player
+shot editor 803x691+0+0
+kill "$editor"; wait "$editor" 2>/dev/null || true
+echo "screenshots written to $here"
