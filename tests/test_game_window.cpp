@@ -494,3 +494,19 @@ TEST_F(MainWindow, ShowsTheMenuBar)
         menus << action->text();
     EXPECT_EQ(menus, (QStringList{"&File", "&Edit"}));
 }
+
+TEST_F(MainWindow, TheShippedFirstLevelIsWonThroughKeyPresses)
+{
+    fw::setProgramFolder(QStringLiteral(VESPERON_SOURCE_DIR "/game"));
+    w().show();
+    click("StaticText1");
+    ASSERT_EQ(text("wiclvltext"), "LEVEL 1");
+    EXPECT_EQ(text("StaticText7"), "Levelcode: moonlit");
+    key(Qt::Key_Right);
+    key(Qt::Key_Right);
+    EXPECT_TRUE(g().lockedkeys);
+    EXPECT_EQ(text("StaticText8"), "Prepare for next level!");
+    ASSERT_TRUE(waitFor([&] { return text("wiclvltext") == "LEVEL 2"; }, 4000));
+    EXPECT_EQ(text("StaticText7"), "Levelcode: crypt7");
+    EXPECT_FALSE(g().lockedkeys);
+}
