@@ -24,7 +24,9 @@ game=$!
 sleep 2
 shot title 724x670+0+0
 click 655 120                     # New Game
-xdotool key Right Right Down
+xdotool key Right Right           # level 1 takes one push
+sleep 2.6                         # the pause, then level 2
+xdotool key Left
 shot playing 724x670+0+0
 click 655 188                     # End Game
 click 655 268                     # Settings
