@@ -20,17 +20,6 @@ namespace {
 
 constexpr int kFont = 12;
 
-QPushButton* pushButton(QWidget* window, const char* name, QRect geometry, const QString& text)
-{
-    auto* button = new QPushButton(text, window);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setFont(systemFont(kFont));
-    button->setGeometry(geometry);
-    // The field keeps the keyboard, so that Return always means "Ok".
-    button->setFocusPolicy(Qt::NoFocus);
-    return button;
-}
-
 } // namespace
 
 Loadgamewindow::Loadgamewindow(Preferences& app, QWidget* mainWindow, StartAt startAt)

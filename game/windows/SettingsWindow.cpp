@@ -54,17 +54,6 @@ bool isModifierOnly(int key)
     }
 }
 
-QPushButton* pushButton(QWidget* window, const char* name, QRect geometry, const QString& text)
-{
-    auto* button = new QPushButton(text, window);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setFont(systemFont(kLabelFont));
-    button->setGeometry(geometry);
-    button->setFocusPolicy(Qt::NoFocus);
-    button->setAutoDefault(false);
-    return button;
-}
-
 QCheckBox* checkBox(QWidget* window, const char* name, QRect geometry, const QString& text, int fontSize)
 {
     auto* box = new QCheckBox(text, window);

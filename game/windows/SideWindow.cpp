@@ -2,6 +2,7 @@
 #include "game/windows/SideWindow.h"
 
 #include <QApplication>
+#include <QPushButton>
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QLabel>
@@ -43,6 +44,17 @@ QFont systemFont(int pixelSize, bool bold)
     font.setPixelSize(pixelSize);
     font.setBold(bold);
     return font;
+}
+
+QPushButton* pushButton(QWidget* window, const char* name, QRect geometry, const QString& text)
+{
+    auto* button = new QPushButton(text, window);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setFont(systemFont(12));
+    button->setGeometry(geometry);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setAutoDefault(false);
+    return button;
 }
 
 QLabel* staticText(QWidget* window, const char* name, QRect geometry, const QString& text, const QFont& font)

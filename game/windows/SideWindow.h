@@ -12,6 +12,8 @@
 class QCloseEvent;
 class QLabel;
 
+class QPushButton;
+
 namespace game {
 
 class SideWindow : public QWidget {
@@ -38,5 +40,9 @@ QFont systemFont(int pixelSize, bool bold = false);
 // A static text at its place: plain text, named as the layout names it. A one-line text
 // that the font makes wider than its box gets a wider box.
 QLabel* staticText(QWidget* window, const char* name, QRect geometry, const QString& text, const QFont& font);
+
+// A push button at its place, in the 12 pixel system font. It takes no keyboard focus, so
+// that key presses stay with the window and its fields.
+QPushButton* pushButton(QWidget* window, const char* name, QRect geometry, const QString& text);
 
 } // namespace game
