@@ -1,11 +1,15 @@
 // The settings window: key capture, the level sets, saving and cancelling.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include <QCheckBox>
 #include <QDir>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
 
 #include "game/windows/SettingsWindow.h"
@@ -36,6 +40,35 @@ void addItems(const TempTree& tree, const QString& set, int n)
 QColor colourOf(const QWidget* widget)
 {
     return widget->palette().color(QPalette::WindowText);
+}
+
+// The colour of a check box's caption as the window draws it: inside the caption, the
+// pixel that stands furthest from the window's grey.
+QColor captionInk(preff& window, const char* name)
+{
+    const auto* box = window.findChild<QCheckBox*>(name);
+    QStyleOptionButton option;
+    option.initFrom(box);
+    option.text = box->text();
+    const QRect caption = box->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box);
+    const QImage image = window.grab().toImage();
+    const qreal scale = image.devicePixelRatio();
+    const QRect area = QRectF(QPointF(box->mapTo(&window, caption.topLeft())) * scale, QSizeF(caption.size()) * scale)
+                           .toAlignedRect()
+                           .intersected(image.rect());
+    const QColor grey = window.palette().color(QPalette::Window);
+    const auto distance = [&](QColor c) {
+        return std::abs(c.red() - grey.red()) + std::abs(c.green() - grey.green()) + std::abs(c.blue() - grey.blue());
+    };
+    QColor ink = grey;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            if (distance(pixel) > distance(ink))
+                ink = pixel;
+        }
+    }
+    return ink;
 }
 
 class SettingsWindow : public testsupport::WidgetTest {
@@ -118,6 +151,20 @@ TEST_F(SettingsWindow, OpeningShowsTheSettingsAndHidesTheMainWindow)
     EXPECT_EQ(window.size(), QSize(693, 319));
     EXPECT_TRUE(window.windowTitle().isEmpty());
     EXPECT_FALSE(mainWindow.isVisible());
+}
+
+TEST_F(SettingsWindow, TheDisabledBoxesAreDrawnGreyedAsQtDrawsADisabledControl)
+{
+    preff& window = open();
+    const QColor enabled = captionInk(window, "soundbox");
+    // The greyed text that Qt gives a disabled control.
+    const QColor disabled = QApplication::palette().color(QPalette::Disabled, QPalette::WindowText);
+    ASSERT_LT(enabled.lightness(), 40) << "the enabled caption is black";
+    ASSERT_GT(disabled.lightness(), enabled.lightness() + 60);
+    for (const char* name : {"musicbox", "CheckBox1"}) {
+        const QColor ink = captionInk(window, name);
+        EXPECT_NEAR(ink.lightness(), disabled.lightness(), 25) << name << " " << ink.name().toStdString();
+    }
 }
 
 TEST_F(SettingsWindow, CodesOutsideTheNameTableShowTheirCharacter)

@@ -15,7 +15,9 @@ SideWindow::SideWindow(QWidget* mainWindow, QColor background)
 {
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, background);
-    palette.setColor(QPalette::WindowText, Qt::black);
+    // The disabled group keeps its own text colour, so that a disabled control reads greyed.
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+        palette.setColor(group, QPalette::WindowText, Qt::black);
     setPalette(palette);
     setAutoFillBackground(true);
 }
