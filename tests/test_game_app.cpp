@@ -6,8 +6,11 @@
 
 #include <QAction>
 #include <QKeySequence>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -99,6 +102,49 @@ TEST_F(GameApp, TheMainWindowPlaysWithTheLoadedSettings)
     EXPECT_TRUE(window->game().lockedkeys);
     // Sounds are off in that file: the push and the win stay silent.
     EXPECT_EQ(sounds->played, std::vector<game::Sound>{game::Sound::ghostly1});
+}
+
+TEST_F(GameApp, ASetWhoseNameHoldsAColonIsChosenPlayedAndFoundByItsCodes)
+{
+    tree.write("Levels/Standard/level 01", levelFile({"#####", "#@$.#", "#####"}));
+    tree.write("Levels/Set: Two/level 01", levelFile({"#####", "#@$.#", "#####"}, "first"));
+    tree.write("Levels/Set: Two/level 02", levelFile({"######", "#@ $.#", "######"}, "second"));
+    tree.write("Levels/Set: Two/About this set.txt", "three items: two levels");
+    app->Open();
+    game::Window1* window = game::Window1::instance();
+    ASSERT_NE(window, nullptr);
+    const auto click = [window](const char* label) {
+        QTest::mouseClick(window->findChild<game::MenuLabel*>(label), Qt::LeftButton);
+    };
+    const auto codeLine = [window] { return window->findChild<QLabel*>("StaticText7")->text().toStdString(); };
+
+    click("StaticText3");
+    game::preff* settings = fw::SingleWindow<game::preff>::find();
+    ASSERT_NE(settings, nullptr);
+    auto* list = settings->findChild<QListWidget*>("ListBox1");
+    const auto rows = list->findItems("Set: Two", Qt::MatchExactly);
+    ASSERT_EQ(rows.size(), 1);
+    const QPoint row = list->visualItemRect(rows.front()).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, row);
+    EXPECT_EQ(settings->findChild<QLabel*>("antallvltext")->text().toStdString(), "2");
+    EXPECT_EQ(desktop.beeps, 0);
+    settings->findChild<QPushButton*>("PushButton1")->click();
+    EXPECT_EQ(app->lvlmapp, "Set: Two");
+
+    click("StaticText1");
+    ASSERT_FALSE(window->game().victory) << window->findChild<QLabel*>("StaticText8")->text().toStdString();
+    EXPECT_EQ(codeLine(), "Levelcode: first");
+
+    click("StaticText5");
+    click("StaticText6");
+    game::Loadgamewindow* load = fw::SingleWindow<game::Loadgamewindow>::find();
+    ASSERT_NE(load, nullptr);
+    QTest::keyClicks(load->EditField1(), "second");
+    QTest::keyClick(load->EditField1(), Qt::Key_Return);
+    EXPECT_FALSE(window->game().victory);
+    EXPECT_EQ(window->game().wichlevel, 3);
+    EXPECT_EQ(codeLine(), "Levelcode: second");
 }
 
 TEST_F(GameApp, RunOpensTheMainWindowAndTheQuitLabelEndsItWithStatusZero)

@@ -145,6 +145,20 @@ TEST(Preferences, CodesFileFillsTheFirstElevenCodes)
     EXPECT_EQ(app.codez[3], "");
 }
 
+TEST(Preferences, ASetNameHoldingAColonIsTheNameOfOneFolder)
+{
+    TempTree tree;
+    addItems(tree, "Set: Two", 4);
+    tree.write("Levels/Set: Twocodes", "c0\rc1\r");
+    tree.write(kPrefs, "30\r31\r28\r29\r32\r114\r1\r1\rSet: Two\r9\r");
+    Preferences app;
+    app.loadprefs();
+    EXPECT_EQ(app.lvlmapp, "Set: Two");
+    EXPECT_EQ(app.lvlmappantal, "3");
+    app.getthecodefromfile();
+    EXPECT_EQ(app.codez[1], "c1");
+}
+
 TEST(VersionPage, TheVersionStandsBetweenTheFirstTwoMarkers)
 {
     struct Case { const char* page; const char* version; };

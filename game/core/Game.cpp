@@ -197,12 +197,13 @@ void Game::Timer1_Action()
 void Game::newgame()
 {
     const std::int32_t n = wichlevel;
-    if (!fw::GetFolderItem(":Levels:" + m_app.lvlmapp + ":").Directory()) {
+    const fw::FolderItem set = levelSetFolder(m_app.lvlmapp);
+    if (!set.Directory()) {
         victory = true;
         m_host.levelSetMissing();
         return;
     }
-    const fw::FolderItem file = fw::GetFolderItem(":Levels:" + m_app.lvlmapp + ":" + levelFileName(n));
+    const fw::FolderItem file = set.Child(levelFileName(n));
     const auto content = file.Exists() ? file.ReadAll() : std::nullopt;
     if (!content) {
         m_host.setMessage("Congratulation! You won!");

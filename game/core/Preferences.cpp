@@ -33,9 +33,14 @@ fw::FolderItem preferencesFile()
     return fw::PreferencesFolder().Child(kPreferencesFileName);
 }
 
+fw::FolderItem levelSetFolder(const std::string& setName)
+{
+    return fw::GetFolderItem(":Levels").Child(setName);
+}
+
 std::optional<int> levelCount(const std::string& setName)
 {
-    const fw::FolderItem folder = fw::GetFolderItem(":Levels:" + setName + ":");
+    const fw::FolderItem folder = levelSetFolder(setName);
     if (!folder.Exists())
         return std::nullopt;
     const int items = folder.Count();
@@ -92,7 +97,7 @@ void Preferences::saveprefs()
 
 void Preferences::getthecodefromfile()
 {
-    const fw::FolderItem file = fw::GetFolderItem(":levels:" + lvlmapp + "codes");
+    const fw::FolderItem file = fw::GetFolderItem(":levels").Child(lvlmapp + "codes");
     if (!file.Exists() || file.Directory())
         return;
     const std::string content = file.ReadAll().value_or(std::string());

@@ -41,6 +41,10 @@ public:
 
 fw::FolderItem preferencesFile();
 
+// The folder of a level set inside "Levels". The set's name is taken as one folder name,
+// so that a name holding ':' names its own folder and no path below another.
+fw::FolderItem levelSetFolder(const std::string& setName);
+
 // The items in a set's folder minus one (0 for an empty folder); nothing when the folder
 // is not there.
 std::optional<int> levelCount(const std::string& setName);

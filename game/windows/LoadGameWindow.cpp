@@ -55,8 +55,9 @@ int Loadgamewindow::searchedLevels() const
 void Loadgamewindow::collectCodes()
 {
     const int count = searchedLevels();
+    const fw::FolderItem set = levelSetFolder(m_app.lvlmapp);
     for (int n = 1; n <= count; ++n) {
-        const fw::FolderItem file = fw::GetFolderItem(":Levels:" + m_app.lvlmapp + ":" + levelFileName(n));
+        const fw::FolderItem file = set.Child(levelFileName(n));
         if (!file.Exists())
             continue;
         // A folder or an unreadable file in a level's place has no code to offer.

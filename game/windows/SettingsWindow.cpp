@@ -315,7 +315,7 @@ void preff::ListBox1_DoubleClick()
     if (!row)
         return;
     const std::string name = row->text().toStdString();
-    int n = fw::GetFolderItem(":Levels:" + name + ":").Count();
+    int n = levelSetFolder(name).Count();
     if (n > 0)
         n = n - 1;
     else
