@@ -12,6 +12,7 @@
 #include "game/core/Game.h"
 #include "shared/fw/FolderItem.h"
 #include "shared/level/LevelFile.h"
+#include "tests/support/SilentHost.h"
 
 namespace {
 
@@ -44,18 +45,6 @@ const std::vector<std::string> kSolution = {kRight, kRight, kRight, kDown, kLeft
                                             kRight, kRight, kDown, kDown, kRight, kDown, kRight};
 constexpr int kWanders = 90;
 
-class SilentHost : public game::GameHost {
-public:
-    void cellChanged(int) override {}
-    void setMessage(const std::string&) override {}
-    void setLevelLine(const std::string&) override {}
-    void setCodeLine(const std::string&) override {}
-    void startPauseTimer() override {}
-    void playSound(game::Sound) override {}
-    bool isSoundPlaying(game::Sound) override { return false; }
-    void levelSetMissing() override {}
-};
-
 // A program folder holding the one-level set "Bench" for as long as a benchmark runs.
 class BenchSet {
 public:
@@ -75,7 +64,7 @@ public:
     BenchSet& operator=(const BenchSet&) = delete;
 
     game::Preferences app;
-    SilentHost host;
+    testsupport::SilentHost host;
 
 private:
     QTemporaryDir m_dir;

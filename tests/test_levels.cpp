@@ -25,6 +25,7 @@
 #include "shared/fw/Text.h"
 #include "shared/level/LevelFile.h"
 #include "tests/support/GameFixture.h"
+#include "tests/support/SilentHost.h"
 #include "tools/levels/LevelSource.h"
 
 using level::CellKind;
@@ -99,18 +100,6 @@ bool isFree(CellKind kind)
 {
     return kind == CellKind::back || kind == CellKind::backprick;
 }
-
-class SilentHost : public game::GameHost {
-public:
-    void cellChanged(int) override {}
-    void setMessage(const std::string&) override {}
-    void setLevelLine(const std::string&) override {}
-    void setCodeLine(const std::string&) override {}
-    void startPauseTimer() override {}
-    void playSound(game::Sound) override {}
-    bool isSoundPlaying(game::Sound) override { return false; }
-    void levelSetMissing() override {}
-};
 
 game::Preferences defaultPreferences()
 {
@@ -255,7 +244,7 @@ public:
 
 private:
     game::Preferences m_app = defaultPreferences();
-    SilentHost m_host;
+    testsupport::SilentHost m_host;
     game::Game m_game{m_app, m_host};
     Position m_start;
     level::Grid m_floor{};
