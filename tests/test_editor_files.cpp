@@ -246,6 +246,36 @@ TEST_F(Opening, MoreGravesThanGhostsDrawsOneGravePerGhost)
     EXPECT_EQ(read("fewer"), "\r0\r20\r40\r\r\r");
 }
 
+TEST_F(Opening, EveryGraveIsDrawnBeforeAnyGhost)
+{
+    // Two empty graves and one loose ghost: the ghost on grave 30 is ghost 2 but grave 3.
+    write("graves first", "\r60\r25,30,31\r40,50,30,31\r\r\r");
+    desktop.openPaths.push_back(path("graves first"));
+    trigger("Fileopen");
+    EXPECT_EQ(editorWindow().grid()[30], CellKind::box2);
+    EXPECT_EQ(editorWindow().grid()[31], CellKind::box) << "its grave is the fourth, beyond the three ghosts";
+    saveAs(path("saved"));
+    EXPECT_EQ(read("saved"), "\r60\r25,31,30\r40,50,30\r\r\r");
+}
+
+TEST_F(Opening, ALevelTheEditorSavedOpensAsItWasDrawn)
+{
+    QTest::mouseClick(editorWindow().extras(), Qt::LeftButton);
+    placeAll(1, {14, 40});
+    placeAll(3, {15, 90});
+    placeAll(4, {26, 27, 100});
+    placeAll(2, {13});
+    placeAll(5, {50});
+    const level::Grid drawn = editorWindow().grid();
+    saveAs(path("drawn"));
+    trigger("Filenew");
+    desktop.openPaths.push_back(path("drawn"));
+    trigger("Fileopen");
+    EXPECT_EQ(testsupport::rowsOf(editorWindow().grid()), testsupport::rowsOf(drawn));
+    saveAs(path("drawn again"));
+    EXPECT_EQ(read("drawn again"), read("drawn"));
+}
+
 TEST_F(Opening, ACodeOfAnyBytesShowsAndSavesBackUnchanged)
 {
     const std::string stored = std::string("\x00\x01\n\x7f\x80\xff z", 8);
