@@ -2,8 +2,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QWindow>
 
@@ -292,7 +294,30 @@ TEST_F(Opening, ACodeOfAnyBytesShowsAndSavesBackUnchanged)
 
     QTest::keyClick(editorWindow().EditField1(), Qt::Key_End);
     QTest::keyClicks(editorWindow().EditField1(), "q");
-    EXPECT_EQ(editorWindow().EditField1()->text(), "x~}q") << "an edit keeps only what a typed code may hold";
+    EXPECT_EQ(editorWindow().EditField1()->text(), QStringLiteral("x\u00fd~}\u00ff\u00feq"))
+        << "an edit keeps only what a typed code may hold";
+}
+
+TEST_F(Opening, ACodeOfFortyThousandCharactersOpensAndSavesBackByteForByte)
+{
+    std::string stored;
+    for (int i = 0; i < 40000; ++i)
+        stored += char('A' + i % 26);
+    const std::string file = "0,1\r2\r3\r4\r\r" + stored + "\r";
+    write("long", file);
+    desktop.openPaths.push_back(path("long"));
+    trigger("Fileopen");
+    const QString shown = editorWindow().EditField1()->text();
+    EXPECT_EQ(shown.size(), 40000);
+
+    // The designer pastes the code into the confirmation field.
+    desktop.savePaths.push_back(path("long again"));
+    trigger("Filesave");
+    QGuiApplication::clipboard()->setText(shown);
+    window2()->EditField1()->paste();
+    EXPECT_EQ(window2()->EditField1()->text().size(), 40000);
+    QTest::mouseClick(window2()->PushButton1(), Qt::LeftButton);
+    EXPECT_EQ(read("long again"), file);
 }
 
 TEST_F(Opening, TheTitleShowsTheFileNameAsItIs)

@@ -77,11 +77,6 @@ private:
     QToolButton* m_extras2 = nullptr;
 };
 
-// The code as the level file stores it (one byte per character) and back; every code a
-// file holds shows, and saves again unchanged.
-std::string codeBytes(const QString& code);
-QString codeText(const std::string& bytes);
-
 // What a save that could not write to path tells the designer.
 QString notSavedMessage(const QString& path);
 

@@ -26,6 +26,8 @@ inline constexpr int kMaxBoxes = 100;
 // Stands for a grave the file does not supply: never on the board.
 inline constexpr std::int32_t kNoCell = -1;
 
+// Reversed, each byte raised by 2; 254 and 255 wrap round to 0 and 1, so that every byte
+// stands for one character and decodeLevelCode gives any code back.
 std::string encodeLevelCode(std::string_view code);
 std::string decodeLevelCode(std::string_view stored);
 
