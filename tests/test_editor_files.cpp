@@ -2,8 +2,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QWindow>
 
@@ -246,6 +248,36 @@ TEST_F(Opening, MoreGravesThanGhostsDrawsOneGravePerGhost)
     EXPECT_EQ(read("fewer"), "\r0\r20\r40\r\r\r");
 }
 
+TEST_F(Opening, EveryGraveIsDrawnBeforeAnyGhost)
+{
+    // Two empty graves and one loose ghost: the ghost on grave 30 is ghost 2 but grave 3.
+    write("graves first", "\r60\r25,30,31\r40,50,30,31\r\r\r");
+    desktop.openPaths.push_back(path("graves first"));
+    trigger("Fileopen");
+    EXPECT_EQ(editorWindow().grid()[30], CellKind::box2);
+    EXPECT_EQ(editorWindow().grid()[31], CellKind::box) << "its grave is the fourth, beyond the three ghosts";
+    saveAs(path("saved"));
+    EXPECT_EQ(read("saved"), "\r60\r25,31,30\r40,50,30\r\r\r");
+}
+
+TEST_F(Opening, ALevelTheEditorSavedOpensAsItWasDrawn)
+{
+    QTest::mouseClick(editorWindow().extras(), Qt::LeftButton);
+    placeAll(1, {14, 40});
+    placeAll(3, {15, 90});
+    placeAll(4, {26, 27, 100});
+    placeAll(2, {13});
+    placeAll(5, {50});
+    const level::Grid drawn = editorWindow().grid();
+    saveAs(path("drawn"));
+    trigger("Filenew");
+    desktop.openPaths.push_back(path("drawn"));
+    trigger("Fileopen");
+    EXPECT_EQ(testsupport::rowsOf(editorWindow().grid()), testsupport::rowsOf(drawn));
+    saveAs(path("drawn again"));
+    EXPECT_EQ(read("drawn again"), read("drawn"));
+}
+
 TEST_F(Opening, ACodeOfAnyBytesShowsAndSavesBackUnchanged)
 {
     const std::string stored = std::string("\x00\x01\n\x7f\x80\xff z", 8);
@@ -262,7 +294,30 @@ TEST_F(Opening, ACodeOfAnyBytesShowsAndSavesBackUnchanged)
 
     QTest::keyClick(editorWindow().EditField1(), Qt::Key_End);
     QTest::keyClicks(editorWindow().EditField1(), "q");
-    EXPECT_EQ(editorWindow().EditField1()->text(), "x~}q") << "an edit keeps only what a typed code may hold";
+    EXPECT_EQ(editorWindow().EditField1()->text(), QStringLiteral("x\u00fd~}\u00ff\u00feq"))
+        << "an edit keeps only what a typed code may hold";
+}
+
+TEST_F(Opening, ACodeOfFortyThousandCharactersOpensAndSavesBackByteForByte)
+{
+    std::string stored;
+    for (int i = 0; i < 40000; ++i)
+        stored += char('A' + i % 26);
+    const std::string file = "0,1\r2\r3\r4\r\r" + stored + "\r";
+    write("long", file);
+    desktop.openPaths.push_back(path("long"));
+    trigger("Fileopen");
+    const QString shown = editorWindow().EditField1()->text();
+    EXPECT_EQ(shown.size(), 40000);
+
+    // The designer pastes the code into the confirmation field.
+    desktop.savePaths.push_back(path("long again"));
+    trigger("Filesave");
+    QGuiApplication::clipboard()->setText(shown);
+    window2()->EditField1()->paste();
+    EXPECT_EQ(window2()->EditField1()->text().size(), 40000);
+    QTest::mouseClick(window2()->PushButton1(), Qt::LeftButton);
+    EXPECT_EQ(read("long again"), file);
 }
 
 TEST_F(Opening, TheTitleShowsTheFileNameAsItIs)

@@ -184,6 +184,13 @@ TEST_F(MainWindow, ControlsAreStackedAsCreatedAndNoneTakesTheFocus)
     }
 }
 
+TEST_F(MainWindow, TheCodeLineShowsEachStoredByteAsItsLatin1Character)
+{
+    addLevel(1, kOnePush, "Tomb\xe9 \xff");
+    click("StaticText1");
+    EXPECT_EQ(text("StaticText7"), QStringLiteral("Levelcode: Tomb\u00e9 \u00ff"));
+}
+
 TEST_F(MainWindow, NewGameUncoversTheBoardAndLoadsLevelOne)
 {
     addLevel(1, kOnePush, "Boo");

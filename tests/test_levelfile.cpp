@@ -70,6 +70,8 @@ TEST(LevelFile, TheCodeIsStoredReversedAndRaisedByTwo)
     EXPECT_EQ(encodeLevelCode(""), "");
     EXPECT_EQ(decodeLevelCode(""), "");
     EXPECT_EQ(encodeLevelCode("}~"), "\x80\x7f");
+    // The last two characters wrap round to the first two bytes, so every byte is one character.
+    EXPECT_EQ(encodeLevelCode("\xfe\xff"), std::string("\x01\x00", 2));
     std::string everyByte;
     for (int c = 0; c < 256; ++c)
         everyByte += char(c);

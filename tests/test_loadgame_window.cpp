@@ -3,6 +3,8 @@
 
 #include <vector>
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -12,6 +14,7 @@
 #include "shared/gui/SingleWindow.h"
 #include "tests/support/TempTree.h"
 #include "tests/support/TextLevel.h"
+#include "tests/support/Typing.h"
 #include "tests/support/WidgetTest.h"
 
 using game::Loadgamewindow;
@@ -170,6 +173,45 @@ TEST_F(LoadGame, AnEmptyOrAlteredCodeIsInvalidAndTheWindowStays)
         EXPECT_TRUE(isOpen()) << typed;
         EXPECT_FALSE(mainWindow.isVisible()) << typed;
         window.close();
+        testsupport::flushDeletes();
+    }
+    EXPECT_TRUE(started.empty());
+}
+
+TEST_F(LoadGame, ACodeOfFortyThousandCharactersIsFoundWhole)
+{
+    std::string code;
+    for (int i = 0; i < 40000; ++i)
+        code += char('a' + i % 26);
+    addLevel(1, code.substr(0, 32767));
+    addLevel(2, code);
+    app.lvlmappantal = "2";
+    Loadgamewindow& window = open();
+    QGuiApplication::clipboard()->setText(QString::fromStdString(code));
+    window.EditField1()->paste();
+    QTest::keyClick(window.EditField1(), Qt::Key_Return);
+    EXPECT_EQ(started, std::vector<int>{2});
+}
+
+TEST_F(LoadGame, TypedLatin1LettersMatchTheirBytesAndOtherCharactersMatchNothing)
+{
+    addLevel(1, "Tomb\xe9 \xff");
+    addLevel(2, "?");
+    addLevel(3, "\xe2\x82\xac"); // the euro sign's UTF-8 bytes
+    app.lvlmappantal = "3";
+    Loadgamewindow& window = open();
+    testsupport::typeText(window.EditField1(), QStringLiteral("Tomb\u00e9 \u00ff"));
+    window.findChild<QPushButton*>("PushButton1")->click();
+    EXPECT_EQ(started, std::vector<int>{1});
+
+    started.clear();
+    for (const QString& typed :
+         {QStringLiteral("\u0436"), QStringLiteral("\u20ac"), QStringLiteral("Tomb\u00e9 \u00ff\u0436")}) {
+        Loadgamewindow& again = open();
+        testsupport::typeText(again.EditField1(), typed);
+        again.findChild<QPushButton*>("PushButton1")->click();
+        EXPECT_EQ(again.EditField1()->text(), "Invalid code") << typed.toStdString();
+        again.close();
         testsupport::flushDeletes();
     }
     EXPECT_TRUE(started.empty());

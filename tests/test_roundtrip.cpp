@@ -2,8 +2,11 @@
 #include <QLineEdit>
 
 #include "game/core/Game.h"
+#include "game/windows/LoadGameWindow.h"
+#include "shared/gui/LevelCode.h"
 #include "tests/support/EditorFixture.h"
 #include "tests/support/GameFixture.h"
+#include "tests/support/Typing.h"
 
 using testsupport::EditorTest;
 
@@ -42,4 +45,42 @@ TEST_F(RoundTrip, ALevelSavedInTheEditorLoadsInTheGameAsLevelOne)
     EXPECT_EQ(g.board(), drawn);
     EXPECT_EQ(g.gubbpos, 75);
     EXPECT_EQ(g.antalboxes, 3);
+}
+
+TEST_F(RoundTrip, ACodeWithLatin1LettersReadsAlikeInTheEditorAndTheGameAndLoadGameFindsIt)
+{
+    const QString code = QStringLiteral("Tomb\u00e9 \u00ff");
+    placeAll(2, {13});
+    placeAll(1, {14});
+    placeAll(3, {15});
+    testsupport::typeText(editorWindow().EditField1(), code);
+    tree.mkdir("Levels/Standard");
+    desktop.savePaths.push_back(tree.path("Levels/Standard/Level 01"));
+    trigger("Filesave");
+    testsupport::typeText(window2()->EditField1(), code);
+    QTest::mouseClick(window2()->PushButton1(), Qt::LeftButton);
+    flushDeletes();
+    // One byte a character, each raised by two; the top of Latin-1 wraps round to 1.
+    EXPECT_EQ(level::splitLevelFields(tree.read("Levels/Standard/Level 01"))[6], "\x01\"\xeb" "doqV");
+
+    trigger("Filenew");
+    desktop.openPaths.push_back(tree.path("Levels/Standard/Level 01"));
+    trigger("Fileopen");
+    EXPECT_EQ(editorWindow().EditField1()->text(), code);
+
+    game::Preferences prefs;
+    prefs.lvlmapp = "Standard";
+    prefs.lvlmappantal = "1";
+    testsupport::RecordingHost host;
+    game::Game g(prefs, host);
+    QWidget mainWindow;
+    game::Loadgamewindow& load = game::showLoadGame(prefs, &mainWindow, [&](int level) {
+        g.wichlevel = level;
+        g.newgame();
+    });
+    testsupport::typeText(load.EditField1(), code);
+    QTest::keyClick(load.EditField1(), Qt::Key_Return);
+    flushDeletes();
+    EXPECT_EQ(g.wichlevel, 2);
+    EXPECT_EQ(fw::codeText(host.codeLine), "Levelcode: " + code);
 }

@@ -18,6 +18,7 @@
 #include "shared/fw/Text.h"
 #include "shared/gui/BoardView.h"
 #include "shared/gui/Desktop.h"
+#include "shared/gui/LevelCode.h"
 #include "shared/gui/MenuBar.h"
 
 namespace editor {
@@ -50,9 +51,10 @@ constexpr std::array<ToolPlace, kToolCount> kToolPlaces = {{
     {0, 656, 47}, {5, 721, 47}, {1, 656, 181}, {2, 721, 181}, {3, 656, 114}, {4, 721, 114},
 }};
 
+// The printable characters of Latin-1, each of which a file stores as one byte.
 constexpr bool isCodeCharacter(QChar c)
 {
-    return c.unicode() >= 32 && c.unicode() <= 126;
+    return (c.unicode() >= 32 && c.unicode() <= 126) || (c.unicode() >= 160 && c.unicode() <= 255);
 }
 
 QString withoutOtherCharacters(const QString& text)
@@ -65,8 +67,8 @@ QString withoutOtherCharacters(const QString& text)
     return kept;
 }
 
-// Typed codes hold printable ASCII only: code 11 would be stored as a carriage return and
-// split the file, and codes from 254 up would wrap.
+// Typed codes hold printable characters only: code 11 would be stored as a carriage return
+// and split the file, and a character beyond U+00FF has no byte to be stored as.
 class CodeValidator : public QValidator {
 public:
     using QValidator::QValidator;
@@ -86,16 +88,6 @@ QLabel* makeLabel(QWidget* content, const QString& name, const QString& text, QR
 }
 
 } // namespace
-
-std::string codeBytes(const QString& code)
-{
-    return code.toLatin1().toStdString();
-}
-
-QString codeText(const std::string& bytes)
-{
-    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
 
 QString notSavedMessage(const QString& path)
 {
@@ -147,6 +139,7 @@ Window1::Window1(const fw::MenuBar& menuBar, QWidget* parent)
     m_EditField1->setObjectName(QStringLiteral("EditField1"));
     m_EditField1->setGeometry(655, 425, 125, 22);
     m_EditField1->setEchoMode(QLineEdit::Password);
+    fw::acceptAnyLength(*m_EditField1);
     m_EditField1->setValidator(new CodeValidator(m_EditField1));
     // A code read from a file may hold any byte; the validator then lets every edit
     // through, so an edit of such a code drops what no typed code may hold.
@@ -238,7 +231,9 @@ void Window1::cleaneditor()
 void Window1::savelevel()
 {
     // The level as it stood when the codes were confirmed, before the dialog waits.
-    const std::string content = level::writeLevelFile(m_grid, codeBytes(m_EditField1->text()));
+    // The field holds Latin-1 only: what it shows comes from a file or through the validator.
+    const std::string code = fw::codeBytes(m_EditField1->text()).value_or(std::string());
+    const std::string content = level::writeLevelFile(m_grid, code);
     const auto path = fw::GetSaveFolderItem(this, QString::fromLatin1(FileTypes::R11o), m_lvlname);
     if (!path)
         return;
@@ -261,7 +256,7 @@ void Window1::openlevel()
     }
     setLvlname(QFileInfo(*path).fileName());
     m_opened = level::readLevel(*content);
-    m_EditField1->setText(codeText(level::decodeLevelCode(m_opened.readlvldata[6])));
+    m_EditField1->setText(fw::codeText(level::decodeLevelCode(m_opened.readlvldata[6])));
     m_grid = level::drawOpenedLevel(m_opened);
     m_ban->update();
 }

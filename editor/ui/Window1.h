@@ -36,27 +36,31 @@ public:
     void openlevel();
 
     const level::Grid& grid() const { return m_grid; }
-    int vilkentool() const { return m_vilkentool; }
+    int vilkentool() const { return m_vilkentool; } // the selected tool, 0 to 5 (kToolTiles)
+    // The level's name: the title shows it and the save dialog proposes it.
     const QString& lvlname() const { return m_lvlname; }
 
     // The file last opened, as read: its fields and what they gave.
-    const level::LevelFields& readlvldata() const { return m_opened.readlvldata; }
-    const std::string& lvlstring() const { return m_opened.lvlstring; }
-    std::int32_t gubbpos() const { return m_opened.gubbpos; }
+    const level::LevelFields& readlvldata() const { return m_opened.readlvldata; } // fields 1 to 6
+    const std::string& lvlstring() const { return m_opened.lvlstring; }            // the walls
+    std::int32_t gubbpos() const { return m_opened.gubbpos; }                      // the player's cell
+    // The graves, entries 1 to the number the file lists.
     const std::array<std::int32_t, level::kMaxBoxes + 1>& prickplats() const { return m_opened.prickplats; }
+    // The ghosts, entries 1 to antalboxes.
     const std::array<std::int32_t, level::kMaxBoxes + 1>& boxpos() const { return m_opened.boxpos; }
-    int antalboxes() const { return m_opened.antalboxes; }
-    const std::string& skelstring() const { return m_opened.skelstring; }
+    int antalboxes() const { return m_opened.antalboxes; }                         // the number of ghosts
+    const std::string& skelstring() const { return m_opened.skelstring; }          // the skeletons
 
-    fw::BoardView* ban() const { return m_ban; }
-    QLineEdit* EditField1() const { return m_EditField1; }
+    fw::BoardView* ban() const { return m_ban; }           // the grid, one cell per CellIndex
+    QLineEdit* EditField1() const { return m_EditField1; } // the masked level code
+    // The palette buttons: tool index selects the tile kToolTiles gives.
     QToolButton* tools(int index) const { return m_tools.at(static_cast<std::size_t>(index)); }
-    QToolButton* extras() const { return m_extras; }
-    QToolButton* extras2() const { return m_extras2; }
+    QToolButton* extras() const { return m_extras; }   // puts walls round the border
+    QToolButton* extras2() const { return m_extras2; } // fills the grid with walls
 
 private:
     void tools_Action(int index);
-    void ban_MouseDown(int cell);
+    void ban_MouseDown(int cell); // a press on a grid cell
     void extras_Action();
     void extras2_Action();
 
@@ -70,17 +74,12 @@ private:
     QString m_lvlname;
 
     fw::BoardView* m_ban = nullptr;
-    QLabel* m_ram = nullptr;
+    QLabel* m_ram = nullptr; // hidden; its text lists the border cells
     QLineEdit* m_EditField1 = nullptr;
     std::array<QToolButton*, kToolCount> m_tools{};
     QToolButton* m_extras = nullptr;
     QToolButton* m_extras2 = nullptr;
 };
-
-// The code as the level file stores it (one byte per character) and back; every code a
-// file holds shows, and saves again unchanged.
-std::string codeBytes(const QString& code);
-QString codeText(const std::string& bytes);
 
 // What a save that could not write to path tells the designer.
 QString notSavedMessage(const QString& path);

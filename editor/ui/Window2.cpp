@@ -9,6 +9,7 @@
 
 #include "editor/ui/App.h"
 #include "editor/ui/Window1.h"
+#include "shared/gui/LevelCode.h"
 
 namespace editor {
 namespace {
@@ -46,6 +47,7 @@ Window2::Window2(App& app, QWidget* parent)
     m_EditField1 = new QLineEdit(this);
     m_EditField1->setObjectName(QStringLiteral("EditField1"));
     m_EditField1->setGeometry(20, 31, 271, 24);
+    fw::acceptAnyLength(*m_EditField1);
 
     auto* label = new QLabel(QStringLiteral("Repeat levelcode:"), this);
     label->setObjectName(QStringLiteral("StaticText1"));

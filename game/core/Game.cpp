@@ -233,12 +233,8 @@ void Game::startgame()
     rensabana();
     level::forEachCell(lvlstring, [&](std::int32_t cell) { setKind(cell, CellKind::wal); });
     level::forEachCell(skelstring, [&](std::int32_t cell) { setKind(cell, CellKind::skelet); });
-    // All graves before any ghost: in a file with more empty graves than loose ghosts a
-    // ghost's own grave comes later in its list, and drawn later it would hide the ghost.
-    for (int i = 1; i <= antalboxes; ++i)
-        setKind(prickplats[i], CellKind::backprick);
-    for (int i = 1; i <= antalboxes; ++i)
-        setKind(boxpos[i], CellKind::box);
+    level::drawGravesThenGhosts(antalboxes, prickplats, boxpos,
+                                [&](std::int32_t cell, CellKind kind) { setKind(cell, kind); });
     setKind(gubbpos, CellKind::gubb);
     Prickar();
 }

@@ -16,6 +16,7 @@
 #include "shared/gui/BoardView.h"
 #include "shared/gui/Desktop.h"
 #include "shared/gui/KeyText.h"
+#include "shared/gui/LevelCode.h"
 #include "shared/gui/MenuBar.h"
 #include "shared/gui/SingleWindow.h"
 
@@ -226,8 +227,7 @@ void Window1::setLevelLine(const std::string& text)
 
 void Window1::setCodeLine(const std::string& text)
 {
-    // The code comes from a level file as bytes; invalid UTF-8 shows as replacement marks.
-    m_StaticText7->setText(QString::fromUtf8(text.data(), qsizetype(text.size())));
+    m_StaticText7->setText(fw::codeText(text));
 }
 
 void Window1::startPauseTimer()

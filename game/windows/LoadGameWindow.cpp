@@ -2,6 +2,7 @@
 #include "game/windows/LoadGameWindow.h"
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 #include <QKeyEvent>
@@ -12,6 +13,7 @@
 #include "game/core/Game.h"
 #include "shared/fw/FolderItem.h"
 #include "shared/fw/Text.h"
+#include "shared/gui/LevelCode.h"
 #include "shared/gui/SingleWindow.h"
 #include "shared/level/LevelFile.h"
 
@@ -34,6 +36,7 @@ Loadgamewindow::Loadgamewindow(Preferences& app, QWidget* mainWindow, StartAt st
     m_EditField1->setObjectName(QStringLiteral("EditField1"));
     m_EditField1->setFont(systemFont(kFont));
     m_EditField1->setGeometry(35, 60, 199, 22);
+    fw::acceptAnyLength(*m_EditField1);
     staticText(this, "StaticText1", {35, 35, 100, 20}, QStringLiteral("Enter Level Code:"), systemFont(kFont));
     m_PushButton1 = pushButton(this, "PushButton1", {221, 120, 69, 20}, QStringLiteral("Ok"));
     m_PushButton1->setDefault(true);
@@ -87,7 +90,9 @@ void Loadgamewindow::PushButton2_Action()
 
 void Loadgamewindow::fetchcode()
 {
-    const std::string code = level::encodeLevelCode(m_EditField1->text().toStdString());
+    // A typed character that no byte stands for can be in no level's code.
+    const std::optional<std::string> typed = fw::codeBytes(m_EditField1->text());
+    const std::string code = typed ? level::encodeLevelCode(*typed) : std::string();
     // Starting a level may run the main window's event handling; nothing below leans on
     // this window after it has closed.
     const Preferences& app = m_app;

@@ -71,10 +71,7 @@ Grid drawOpenedLevel(const LevelData& data)
     forEachCell(data.lvlstring, [&](std::int32_t cell) { set(cell, CellKind::wal); });
     forEachCell(data.skelstring, [&](std::int32_t cell) { set(cell, CellKind::skelet); });
     set(data.gubbpos, CellKind::gubb);
-    for (int k = 1; k <= data.antalboxes; ++k) {
-        set(data.prickplats[k], CellKind::backprick);
-        set(data.boxpos[k], CellKind::box);
-    }
+    drawGravesThenGhosts(data.antalboxes, data.prickplats, data.boxpos, set);
     for (int k = 1; k <= data.antalboxes; ++k) {
         const std::int32_t grave = data.prickplats[k];
         if (onBoard(grave) && grid[static_cast<std::size_t>(grave)] == CellKind::box)

@@ -26,6 +26,8 @@ inline constexpr int kMaxBoxes = 100;
 // Stands for a grave the file does not supply: never on the board.
 inline constexpr std::int32_t kNoCell = -1;
 
+// Reversed, each byte raised by 2; 254 and 255 wrap round to 0 and 1, so that every byte
+// stands for one character and decodeLevelCode gives any code back.
 std::string encodeLevelCode(std::string_view code);
 std::string decodeLevelCode(std::string_view stored);
 
@@ -51,8 +53,16 @@ LevelData readLevel(std::string_view content);
 template <typename F>
 void forEachCell(std::string_view list, F&& f);
 
+// Graves 1 to antalboxes as backprick, then ghosts 1 to antalboxes as box, through
+// set(cell, kind). Every grave comes before any ghost: in a file with more empty graves
+// than loose ghosts a ghost's own grave stands later in its list, and drawn after the
+// ghost it would hide it.
+template <typename Set>
+void drawGravesThenGhosts(int antalboxes, const std::array<std::int32_t, kMaxBoxes + 1>& prickplats,
+                          const std::array<std::int32_t, kMaxBoxes + 1>& boxpos, Set&& set);
+
 // The grid the editor shows for an opened level: floor, walls, skeletons, the player,
-// then each grave and its ghost in pairs, and last the ghosts that rest on their graves.
+// then the graves and the ghosts, and last the ghosts that rest on their graves.
 Grid drawOpenedLevel(const LevelData& data);
 
 // The six-field file for a grid and the code as typed.

@@ -1,0 +1,18 @@
+// Typing any character into a widget as a keyboard layout gives it: one key press per
+// character (of the Basic Multilingual Plane), carrying it as its text. QTest::keyClicks
+// sends Latin-1 only.
+#pragma once
+
+#include <QString>
+#include <QTest>
+#include <QWidget>
+
+namespace testsupport {
+
+inline void typeText(QWidget* widget, const QString& text)
+{
+    for (const QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key(c.toUpper().unicode()), QString(c), Qt::NoModifier);
+}
+
+} // namespace testsupport
