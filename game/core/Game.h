@@ -44,7 +44,8 @@ public:
     CellKind kind(std::int64_t cell) const;
     const level::Grid& board() const { return m_ban; }
 
-    bool KeyDown(const std::string& key);
+    // A key press, given as its key code: the code of its character, the arrows 28 to 31.
+    bool KeyDown(std::int32_t code);
     void checkahinder();
     void methodundo();
     void Prickar();
@@ -77,7 +78,7 @@ public:
 
 private:
     bool isFree(std::int64_t cell) const;
-    bool matches(const std::string& key, int binding) const;
+    bool matches(std::int32_t code, int binding) const;
 
     const Preferences& m_app;
     GameHost& m_host;

@@ -78,7 +78,8 @@ protected:
     bool focusNextPrevChild(bool next) override;
 
 private:
-    void KeyDown(const std::string& key);
+    // A key press, as its key code: captured for the waiting field, if one waits.
+    void KeyDown(std::int32_t code);
     void setFieldColour(int i, QColor colour);
 
     Preferences& m_app;
