@@ -1,4 +1,5 @@
-// Keys across the game's windows: any character can be bound and played.
+// Keys across the game's windows: any character can be bound and played, and the menu
+// shortcuts act in every window.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -11,6 +12,8 @@
 #include "game/ui/App.h"
 #include "game/ui/MenuLabel.h"
 #include "game/ui/Window1.h"
+#include "game/windows/AboutBox.h"
+#include "game/windows/LoadGameWindow.h"
 #include "game/windows/SettingsWindow.h"
 #include "shared/fw/Text.h"
 #include "shared/gui/KeyText.h"
@@ -26,8 +29,9 @@ using namespace testsupport;
 namespace {
 
 const QString kPrefs = QStringLiteral("prefs/Vesperon Preferences");
-// The exit status of a loop that nothing ended.
+// Exit statuses of our own, for a loop that Quit did not end.
 constexpr int kStuck = 99;
+constexpr int kStillRunning = 5;
 
 // The key a keyboard layout reports beside a one-character text: its capital letter.
 Qt::Key keyFor(const QString& text)
@@ -43,6 +47,13 @@ void press(QWidget* window, const QString& text)
     QTest::sendKeyEvent(QTest::Click, window->windowHandle(), keyFor(text), text, Qt::NoModifier);
 }
 
+void bringToFront(QWidget* window)
+{
+    window->raise();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+}
+
 class GameKeys : public ::testing::Test {
 protected:
     GameKeys()
@@ -53,11 +64,15 @@ protected:
         QTimer::singleShot(10000, app.get(), [] { QCoreApplication::exit(kStuck); });
     }
 
-    // The settings window outlives no test: the next one would find it open.
+    // The side windows outlive no test: the next one would find them open.
     ~GameKeys() override
     {
-        if (game::preff* open = fw::SingleWindow<game::preff>::find())
-            open->close();
+        for (QWidget* open : std::initializer_list<QWidget*>{fw::SingleWindow<game::preff>::find(),
+                                                              fw::SingleWindow<game::Loadgamewindow>::find(),
+                                                              fw::SingleWindow<game::about>::find()}) {
+            if (open)
+                open->close();
+        }
         flushDeletes();
     }
 
@@ -171,4 +186,55 @@ TEST(KeyCode, IsTheCodeOfTheFirstCharacterOfTheKeysText)
         const QKeyEvent event(QEvent::KeyPress, c.key, Qt::NoModifier, c.text);
         EXPECT_EQ(fw::keyCode(event), c.code) << c.text.toStdString();
     }
+}
+
+// Ctrl+Q, pressed as a key in each of the game's windows, ends the event loop.
+class QuitShortcut : public GameKeys, public ::testing::WithParamInterface<const char*> {
+protected:
+    // The window that the label opens, or the main window for none.
+    QWidget* front()
+    {
+        const std::string label = GetParam();
+        if (label.empty())
+            return &main();
+        click(GetParam());
+        if (label == "StaticText3")
+            return fw::SingleWindow<game::preff>::find();
+        if (label == "StaticText6")
+            return fw::SingleWindow<game::Loadgamewindow>::find();
+        return fw::SingleWindow<game::about>::find();
+    }
+};
+
+TEST_P(QuitShortcut, EndsTheEventLoopFromEveryWindow)
+{
+    app->Open();
+    QWidget* window = front();
+    ASSERT_NE(window, nullptr);
+    bringToFront(window);
+    QTest::keyClick(window, Qt::Key_Q, Qt::ControlModifier);
+    QTimer::singleShot(1000, app.get(), [] { QCoreApplication::exit(kStillRunning); });
+    EXPECT_EQ(app->exec(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, QuitShortcut, ::testing::Values("", "StaticText3", "StaticText6", "StaticText2"),
+                         [](const auto& info) {
+                             const std::string label = info.param;
+                             return label.empty()            ? "MainWindow"
+                                 : label == "StaticText3" ? "Settings"
+                                 : label == "StaticText6" ? "LoadGame"
+                                                          : "About";
+                         });
+
+TEST_F(GameKeys, AWaitingKeyFieldTakesCtrlQInsteadOfQuitting)
+{
+    app->Open();
+    game::preff& settings = openSettings();
+    bringToFront(&settings);
+    QTest::mouseClick(settings.t(game::Restart), Qt::LeftButton);
+    QTest::keyClick(&settings, Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_EQ(settings.vilkenknapp(), 0) << "the key went to the field";
+    EXPECT_NE(settings.dontsavebutts()[game::Restart], 0);
+    QTimer::singleShot(300, app.get(), [] { QCoreApplication::exit(kStillRunning); });
+    EXPECT_EQ(app->exec(), kStillRunning);
 }

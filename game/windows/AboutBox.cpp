@@ -49,8 +49,8 @@ QString aboutCredits()
 
 } // namespace
 
-about::about(QWidget* mainWindow)
-    : SideWindow(mainWindow, QColor(0xAB, 0x9B, 0xA7))
+about::about(QWidget* mainWindow, const fw::MenuBar* menuBar)
+    : SideWindow(mainWindow, QColor(0xAB, 0x9B, 0xA7), menuBar)
 {
     setWindowTitle(QString());
     resize(750, 375);
@@ -76,9 +76,9 @@ void about::PushButton1_Action()
     close();
 }
 
-about& showAbout(QWidget* mainWindow)
+about& showAbout(QWidget* mainWindow, const fw::MenuBar* menuBar)
 {
-    about& box = fw::SingleWindow<about>::get([&] { return new about(mainWindow); });
+    about& box = fw::SingleWindow<about>::get([&] { return new about(mainWindow, menuBar); });
     box.show();
     box.activateWindow();
     return box;

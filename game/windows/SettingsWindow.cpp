@@ -114,8 +114,8 @@ void ClickableText::mousePressEvent(QMouseEvent* event)
     emit pressed();
 }
 
-preff::preff(Preferences& app, QWidget* mainWindow)
-    : SideWindow(mainWindow, QColor(0x89, 0x89, 0x89))
+preff::preff(Preferences& app, QWidget* mainWindow, const fw::MenuBar* menuBar)
+    : SideWindow(mainWindow, QColor(0x89, 0x89, 0x89), menuBar)
     , m_app(app)
 {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
@@ -393,9 +393,9 @@ void preff::downloadtxt_MouseDown()
     fw::ShowURL(downloadsPageUrl());
 }
 
-preff& showSettings(Preferences& app, QWidget* mainWindow)
+preff& showSettings(Preferences& app, QWidget* mainWindow, const fw::MenuBar* menuBar)
 {
-    preff& window = fw::SingleWindow<preff>::get([&] { return new preff(app, mainWindow); });
+    preff& window = fw::SingleWindow<preff>::get([&] { return new preff(app, mainWindow, menuBar); });
     window.show();
     window.activateWindow();
     return window;

@@ -49,7 +49,7 @@ public:
     // A version page is a few bytes; anything past this is not ours and is dropped.
     static constexpr qint64 kMaxPageBytes = 64 * 1024;
 
-    preff(Preferences& app, QWidget* mainWindow);
+    preff(Preferences& app, QWidget* mainWindow, const fw::MenuBar* menuBar = nullptr);
 
     // Tests point the check at a server of their own.
     void setVersionUrl(const QUrl& url) { m_versionUrl = url; }
@@ -108,6 +108,6 @@ private:
 };
 
 // Shows the one settings window, building it when none is open.
-preff& showSettings(Preferences& app, QWidget* mainWindow);
+preff& showSettings(Preferences& app, QWidget* mainWindow, const fw::MenuBar* menuBar = nullptr);
 
 } // namespace game
