@@ -1,10 +1,12 @@
-// Keys across the game's windows: any character can be bound and played, and the menu
-// shortcuts act in every window.
+// Keys across the game's windows: any character can be bound and played, the menu
+// shortcuts act in every window, and no button takes a key.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 #include <QKeyEvent>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -237,4 +239,39 @@ TEST_F(GameKeys, AWaitingKeyFieldTakesCtrlQInsteadOfQuitting)
     EXPECT_NE(settings.dontsavebutts()[game::Restart], 0);
     QTimer::singleShot(300, app.get(), [] { QCoreApplication::exit(kStillRunning); });
     EXPECT_EQ(app->exec(), kStillRunning);
+}
+
+// Space and Return would press a button that holds the focus; the game's buttons never
+// hold it, so the windows stay open (Return in Load Game presses "Ok", which only says
+// "Invalid code" for the empty field).
+TEST_F(GameKeys, NoButtonTakesTheFocusSoSpaceAndReturnCloseNoWindow)
+{
+    app->Open();
+    for (QPushButton* button : main().findChildren<QPushButton*>())
+        EXPECT_EQ(button->focusPolicy(), Qt::NoFocus) << button->objectName().toStdString();
+    struct Side {
+        const char* label;
+        std::function<QWidget*()> find;
+    };
+    const Side sides[] = {
+        {"StaticText3", [] { return fw::SingleWindow<game::preff>::find(); }},
+        {"StaticText6", [] { return fw::SingleWindow<game::Loadgamewindow>::find(); }},
+        {"StaticText2", [] { return fw::SingleWindow<game::about>::find(); }},
+    };
+    for (const Side& side : sides) {
+        SCOPED_TRACE(side.label);
+        click(side.label);
+        QPointer<QWidget> window = side.find();
+        ASSERT_NE(window, nullptr);
+        bringToFront(window);
+        for (QPushButton* button : window->findChildren<QPushButton*>())
+            EXPECT_EQ(button->focusPolicy(), Qt::NoFocus) << button->objectName().toStdString();
+        for (const char* key : {" ", "\r"}) {
+            press(window, QLatin1String(key));
+            flushDeletes();
+            ASSERT_TRUE(window && window->isVisible()) << "closed by " << int(key[0]);
+        }
+        window->close();
+        flushDeletes();
+    }
 }

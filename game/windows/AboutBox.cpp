@@ -60,11 +60,7 @@ about::about(QWidget* mainWindow, const fw::MenuBar* menuBar)
     description->setWordWrap(true);
     QLabel* credits = staticText(this, "StaticText3", {515, 5, 231, 293}, aboutCredits(), systemFont(12));
     credits->setWordWrap(true);
-    auto* close = new QPushButton(QStringLiteral("close"), this);
-    close->setObjectName(QStringLiteral("PushButton1"));
-    close->setFont(systemFont(12));
-    close->setGeometry(646, 335, 69, 20);
-    close->setAutoDefault(false);
+    auto* close = pushButton(this, "PushButton1", {646, 335, 69, 20}, QStringLiteral("close"));
     connect(close, &QPushButton::clicked, this, &about::PushButton1_Action);
 
     // Open
