@@ -17,7 +17,7 @@ namespace {
 using level::CellKind;
 
 constexpr char kSeparator = '|';
-const std::array<std::string, 6> kKeys = {"\x1e", "\x1f", "\x1c", "\x1d", " ", "r"};
+constexpr std::array<std::int32_t, 6> kKeys = {30, 31, 28, 29, 32, 114};
 
 // Silent, but it holds the rules to the board and the set, and lets both sound paths run.
 class CheckingHost : public testsupport::SilentHost {

@@ -70,7 +70,7 @@ constexpr std::array<ShippedLevel, 15> kLevels{{
 constexpr int kMaxGhosts = 7;
 constexpr std::array<std::int32_t, 4> kDirections{-level::kColumns, level::kColumns, -1, 1};
 
-const std::string& keyFor(std::int32_t direction)
+std::int32_t keyFor(std::int32_t direction)
 {
     using namespace testsupport;
     switch (direction) {

@@ -461,6 +461,9 @@ TEST(KeyNames, TheTableNamesItsCodesAndOthersShowTheirCharacter)
         {28, "Left Arrow"}, {29, "Right Arrow"}, {30, "Up Arrow"}, {31, "Down Arrow"}, {32, "Space"},
         {13, "Enter"},      {8, "Backspace"},    {9, "Tab"},      {114, "r"},         {82, "R"},
         {27, QString(QChar(27))}, {0, ""},       {228, QString(QChar(228))},
+        {300, QString(QChar(300))}, {1078, QString::fromUtf8("ж")}, {0x1D11E, QString::fromUtf8("𝄞")},
+        // Codes that name no character, as only a hand-edited file holds them.
+        {-159, ""}, {0x110000, ""},
     };
     for (const Case& c : cases)
         EXPECT_EQ(game::keyName(c.code), c.name) << c.code;

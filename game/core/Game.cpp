@@ -63,27 +63,28 @@ bool Game::isFree(std::int64_t cell) const
     return k == CellKind::back || k == CellKind::backprick;
 }
 
-bool Game::matches(const std::string& key, int binding) const
+// Code 0 is no key: a key without a character never acts, not even for an unbound action.
+bool Game::matches(std::int32_t code, int binding) const
 {
-    return key.size() == 1 && static_cast<unsigned char>(key[0]) == m_app.butts[binding];
+    return code != 0 && code == m_app.butts[binding];
 }
 
-bool Game::KeyDown(const std::string& key)
+bool Game::KeyDown(std::int32_t code)
 {
     if (victory || lockedkeys)
         return false;
     static constexpr std::array<std::int32_t, 5> dirs{0, -kColumns, kColumns, -1, 1};
     bool acted = false;
     for (int binding = Up; binding <= Right && !acted; ++binding) {
-        if (matches(key, binding)) {
+        if (matches(code, binding)) {
             riktning = dirs[binding];
             checkahinder();
             acted = true;
         }
     }
-    if (!acted && matches(key, Undo))
+    if (!acted && matches(code, Undo))
         methodundo();
-    if (matches(key, Restart) && wichlevel > 1) {
+    if (matches(code, Restart) && wichlevel > 1) {
         wichlevel = wichlevel - 1;
         newgame();
     }

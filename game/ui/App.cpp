@@ -53,13 +53,15 @@ void App::Open()
 {
     loadprefs();
     Window1& window = fw::SingleWindow<Window1>::get([this] { return new Window1(*this, *m_sounds, m_menuBar.get()); });
-    window.onSettings = [this, &window] { showSettings(*this, &window); };
-    window.onAbout = [&window] { showAbout(&window); };
-    window.onLoadGame = [this, &window] {
-        showLoadGame(*this, &window, [&window](int level) {
+    const MenuBar1* menuBar = m_menuBar.get();
+    window.onSettings = [this, &window, menuBar] { showSettings(*this, &window, menuBar); };
+    window.onAbout = [&window, menuBar] { showAbout(&window, menuBar); };
+    window.onLoadGame = [this, &window, menuBar] {
+        const auto startAt = [&window](int level) {
             window.game().wichlevel = level;
             window.klickanewgame();
-        });
+        };
+        showLoadGame(*this, &window, startAt, menuBar);
     };
     window.show();
 }

@@ -266,12 +266,12 @@ bool Window1::event(QEvent* event)
 
 void Window1::keyPressEvent(QKeyEvent* event)
 {
-    const std::string key = fw::keyText(*event);
-    if (key.empty()) {
+    const std::int32_t code = fw::keyCode(*event);
+    if (code == 0) {
         QMainWindow::keyPressEvent(event);
         return;
     }
-    m_game.KeyDown(key);
+    m_game.KeyDown(code);
 }
 
 } // namespace game

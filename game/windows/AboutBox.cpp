@@ -49,8 +49,8 @@ QString aboutCredits()
 
 } // namespace
 
-about::about(QWidget* mainWindow)
-    : SideWindow(mainWindow, QColor(0xAB, 0x9B, 0xA7))
+about::about(QWidget* mainWindow, const fw::MenuBar* menuBar)
+    : SideWindow(mainWindow, QColor(0xAB, 0x9B, 0xA7), menuBar)
 {
     setWindowTitle(QString());
     resize(750, 375);
@@ -60,11 +60,7 @@ about::about(QWidget* mainWindow)
     description->setWordWrap(true);
     QLabel* credits = staticText(this, "StaticText3", {515, 5, 231, 293}, aboutCredits(), systemFont(12));
     credits->setWordWrap(true);
-    auto* close = new QPushButton(QStringLiteral("close"), this);
-    close->setObjectName(QStringLiteral("PushButton1"));
-    close->setFont(systemFont(12));
-    close->setGeometry(646, 335, 69, 20);
-    close->setAutoDefault(false);
+    auto* close = pushButton(this, "PushButton1", {646, 335, 69, 20}, QStringLiteral("close"));
     connect(close, &QPushButton::clicked, this, &about::PushButton1_Action);
 
     // Open
@@ -76,9 +72,9 @@ void about::PushButton1_Action()
     close();
 }
 
-about& showAbout(QWidget* mainWindow)
+about& showAbout(QWidget* mainWindow, const fw::MenuBar* menuBar)
 {
-    about& box = fw::SingleWindow<about>::get([&] { return new about(mainWindow); });
+    about& box = fw::SingleWindow<about>::get([&] { return new about(mainWindow, menuBar); });
     box.show();
     box.activateWindow();
     return box;

@@ -8,12 +8,12 @@ namespace game {
 class about : public SideWindow {
     Q_OBJECT
 public:
-    explicit about(QWidget* mainWindow);
+    explicit about(QWidget* mainWindow, const fw::MenuBar* menuBar = nullptr);
 
     void PushButton1_Action();
 };
 
 // Shows the one about box, building it when none is open.
-about& showAbout(QWidget* mainWindow);
+about& showAbout(QWidget* mainWindow, const fw::MenuBar* menuBar = nullptr);
 
 } // namespace game

@@ -24,8 +24,8 @@ constexpr int kFont = 12;
 
 } // namespace
 
-Loadgamewindow::Loadgamewindow(Preferences& app, QWidget* mainWindow, StartAt startAt)
-    : SideWindow(mainWindow, QColor(0x89, 0x89, 0x89))
+Loadgamewindow::Loadgamewindow(Preferences& app, QWidget* mainWindow, StartAt startAt, const fw::MenuBar* menuBar)
+    : SideWindow(mainWindow, QColor(0x89, 0x89, 0x89), menuBar)
     , m_app(app)
     , m_startAt(std::move(startAt))
 {
@@ -114,10 +114,11 @@ void Loadgamewindow::fetchcode()
         m_EditField1->setText(QStringLiteral("Invalid code"));
 }
 
-Loadgamewindow& showLoadGame(Preferences& app, QWidget* mainWindow, Loadgamewindow::StartAt startAt)
+Loadgamewindow& showLoadGame(Preferences& app, QWidget* mainWindow, Loadgamewindow::StartAt startAt,
+                             const fw::MenuBar* menuBar)
 {
     Loadgamewindow& window = fw::SingleWindow<Loadgamewindow>::get(
-        [&] { return new Loadgamewindow(app, mainWindow, std::move(startAt)); });
+        [&] { return new Loadgamewindow(app, mainWindow, std::move(startAt), menuBar); });
     window.show();
     window.activateWindow();
     return window;

@@ -18,7 +18,7 @@ public:
     // startAt(n) starts play at level n of the chosen set.
     using StartAt = std::function<void(int level)>;
 
-    Loadgamewindow(Preferences& app, QWidget* mainWindow, StartAt startAt);
+    Loadgamewindow(Preferences& app, QWidget* mainWindow, StartAt startAt, const fw::MenuBar* menuBar = nullptr);
 
     QLineEdit* EditField1() const { return m_EditField1; }
 
@@ -42,6 +42,7 @@ private:
 };
 
 // Shows the one Load Game window, building it when none is open.
-Loadgamewindow& showLoadGame(Preferences& app, QWidget* mainWindow, Loadgamewindow::StartAt startAt);
+Loadgamewindow& showLoadGame(Preferences& app, QWidget* mainWindow, Loadgamewindow::StartAt startAt,
+                             const fw::MenuBar* menuBar = nullptr);
 
 } // namespace game

@@ -88,9 +88,14 @@ QString keyName(std::int32_t code)
     case 13: return QStringLiteral("Enter");
     case 8: return QStringLiteral("Backspace");
     case 9: return QStringLiteral("Tab");
-    case 0: return {}; // no key: the character of code 0 shows nothing
-    default: return QString::fromLatin1(fw::Chr(code));
+    default: break;
     }
+    // Code 0 is no key, and a code past the last code point (only a hand-edited file holds
+    // one) names no character: both show nothing.
+    if (code <= 0 || code > 0x10FFFF)
+        return {};
+    const auto character = static_cast<char32_t>(code);
+    return QString::fromUcs4(&character, 1);
 }
 
 QUrl versionPageUrl()
@@ -109,8 +114,8 @@ void ClickableText::mousePressEvent(QMouseEvent* event)
     emit pressed();
 }
 
-preff::preff(Preferences& app, QWidget* mainWindow)
-    : SideWindow(mainWindow, QColor(0x89, 0x89, 0x89))
+preff::preff(Preferences& app, QWidget* mainWindow, const fw::MenuBar* menuBar)
+    : SideWindow(mainWindow, QColor(0x89, 0x89, 0x89), menuBar)
     , m_app(app)
 {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
@@ -244,12 +249,11 @@ void preff::t_MouseDown(int index)
     m_ListBox1->setEnabled(false);
 }
 
-void preff::KeyDown(const std::string& key)
+void preff::KeyDown(std::int32_t code)
 {
     if (m_vilkenknapp <= 0)
         return;
     const int i = m_vilkenknapp;
-    const std::int32_t code = fw::Asc(key);
     m_dontsavebutts.at(static_cast<std::size_t>(i)) = code;
     t(i)->setText(keyName(code));
     setFieldColour(i, Qt::black);
@@ -280,7 +284,7 @@ void preff::keyPressEvent(QKeyEvent* event)
         event->ignore();
         return;
     }
-    KeyDown(fw::keyText(*event));
+    KeyDown(fw::keyCode(*event));
     event->accept();
 }
 
@@ -389,9 +393,9 @@ void preff::downloadtxt_MouseDown()
     fw::ShowURL(downloadsPageUrl());
 }
 
-preff& showSettings(Preferences& app, QWidget* mainWindow)
+preff& showSettings(Preferences& app, QWidget* mainWindow, const fw::MenuBar* menuBar)
 {
-    preff& window = fw::SingleWindow<preff>::get([&] { return new preff(app, mainWindow); });
+    preff& window = fw::SingleWindow<preff>::get([&] { return new preff(app, mainWindow, menuBar); });
     window.show();
     window.activateWindow();
     return window;

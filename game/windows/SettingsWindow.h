@@ -42,6 +42,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 };
 
+// The settings window ("preferences").
 class preff : public SideWindow {
     Q_OBJECT
 public:
@@ -49,7 +50,7 @@ public:
     // A version page is a few bytes; anything past this is not ours and is dropped.
     static constexpr qint64 kMaxPageBytes = 64 * 1024;
 
-    preff(Preferences& app, QWidget* mainWindow);
+    preff(Preferences& app, QWidget* mainWindow, const fw::MenuBar* menuBar = nullptr);
 
     // Tests point the check at a server of their own.
     void setVersionUrl(const QUrl& url) { m_versionUrl = url; }
@@ -60,15 +61,21 @@ public:
     const std::array<std::int32_t, 7>& dontsavebutts() const { return m_dontsavebutts; }
     const std::string& versionsstring() const { return m_versionsstring; }
 
+    // Shows the settings that the preferences hold in the controls.
     void readinit();
+    // A click on key field index: that field waits for a key, and the list is locked.
     void t_MouseDown(int index);
-    void PushButton1_Action();
-    void PushButton2_Action();
+    void PushButton1_Action(); // "save": the shown settings into the preferences and the file
+    void PushButton2_Action(); // "Cancel"
+    // Lists the folders of the level folder, the level sets.
     void ListBox1_Open();
+    // The double-clicked set becomes the shown choice, with its level count.
     void ListBox1_DoubleClick();
-    void PushButton3_Action();
+    void PushButton3_Action(); // "Check": asks the maker's version page
     void httpsock_PageReceived(const std::string& content);
+    // A second after "Check": the page's version against the program's own.
     void Timer1_Action();
+    // Opens the maker's downloads page.
     void downloadtxt_MouseDown();
 
 protected:
@@ -78,13 +85,16 @@ protected:
     bool focusNextPrevChild(bool next) override;
 
 private:
-    void KeyDown(const std::string& key);
+    // A key press, as its key code: captured for the waiting field, if one waits.
+    void KeyDown(std::int32_t code);
     void setFieldColour(int i, QColor colour);
 
     Preferences& m_app;
-    std::int32_t m_vilkenknapp = 0;
+    std::int32_t m_vilkenknapp = 0; // the key field (1 to 6) that waits for a key; 0 while none waits
+    // The key codes captured for bindings 1 to 6 since the window opened, kept until
+    // "save"; 0 where no key was captured and the binding stays.
     std::array<std::int32_t, 7> m_dontsavebutts{};
-    std::string m_versionsstring;
+    std::string m_versionsstring; // the last version page received
     QUrl m_versionUrl = versionPageUrl();
     // The set that the window shows as chosen, kept as bytes so that saving gives back
     // exactly the name that was read.
@@ -92,21 +102,21 @@ private:
     std::string m_shownCount;
 
     std::array<ClickableText*, 7> m_t{};
-    QLabel* m_valavleveltxt = nullptr;
-    QLabel* m_antallvltext = nullptr;
-    QLabel* m_StaticText2 = nullptr;
-    QLabel* m_yourversiontxt = nullptr;
+    QLabel* m_valavleveltxt = nullptr;  // the chosen set's name
+    QLabel* m_antallvltext = nullptr;   // the chosen set's level count
+    QLabel* m_StaticText2 = nullptr;    // the version check's result line
+    QLabel* m_yourversiontxt = nullptr; // the program's own version
     ClickableText* m_downloadtxt = nullptr;
     QCheckBox* m_soundbox = nullptr;
     QCheckBox* m_musicbox = nullptr;
-    QListWidget* m_ListBox1 = nullptr;
-    QTimer m_Timer1{this};
+    QListWidget* m_ListBox1 = nullptr; // the level sets
+    QTimer m_Timer1{this};             // the version check's wait for its page
     // Declared last so that it ends first: a request still running is cancelled while the
     // rest of the window is still whole.
     QNetworkAccessManager m_httpsock;
 };
 
 // Shows the one settings window, building it when none is open.
-preff& showSettings(Preferences& app, QWidget* mainWindow);
+preff& showSettings(Preferences& app, QWidget* mainWindow, const fw::MenuBar* menuBar = nullptr);
 
 } // namespace game

@@ -8,11 +8,16 @@
 #include <QLabel>
 #include <QPalette>
 
+#include "shared/gui/MenuBar.h"
+
 namespace game {
 
-SideWindow::SideWindow(QWidget* mainWindow, QColor background)
+SideWindow::SideWindow(QWidget* mainWindow, QColor background, const fw::MenuBar* menuBar)
     : m_mainWindow(mainWindow)
 {
+    // The main window is hidden meanwhile: without its shortcuts here, Quit could not be reached.
+    if (menuBar)
+        menuBar->attachShortcuts(this);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, background);
     // The disabled group keeps its own text colour, so that a disabled control reads greyed.

@@ -1,5 +1,6 @@
 // What the windows opened from the main window's labels share: while one is open the main
-// window is hidden, and closing it, by a button or by the close box, shows it again.
+// window is hidden, and closing it, by a button or by the close box, shows it again; the
+// menu bar's shortcuts act in it as in the main window.
 #pragma once
 
 #include <QColor>
@@ -14,13 +15,18 @@ class QLabel;
 
 class QPushButton;
 
+namespace fw {
+class MenuBar;
+} // namespace fw
+
 namespace game {
 
 class SideWindow : public QWidget {
     Q_OBJECT
 public:
-    // mainWindow may be nullptr (no main window to hide) and may end before this window.
-    SideWindow(QWidget* mainWindow, QColor background);
+    // mainWindow may be nullptr (no main window to hide) and may end before this window;
+    // menuBar may be nullptr (no shortcuts).
+    SideWindow(QWidget* mainWindow, QColor background, const fw::MenuBar* menuBar);
 
 protected:
     // The window's Open: the main window goes out of sight.

@@ -1,35 +1,33 @@
-// Key presses to key text.
+// Key presses to key codes.
 #include "shared/gui/KeyText.h"
 
 #include <QKeyEvent>
 
-#include "shared/fw/Text.h"
-
 namespace fw {
 
-std::string keyText(const QKeyEvent& event)
+std::int32_t keyCode(const QKeyEvent& event)
 {
     switch (event.key()) {
-    case Qt::Key_Left: return Chr(28);
-    case Qt::Key_Right: return Chr(29);
-    case Qt::Key_Up: return Chr(30);
-    case Qt::Key_Down: return Chr(31);
+    case Qt::Key_Left: return 28;
+    case Qt::Key_Right: return 29;
+    case Qt::Key_Up: return 30;
+    case Qt::Key_Down: return 31;
     case Qt::Key_Return:
-    case Qt::Key_Enter: return Chr(13);
-    case Qt::Key_Backspace: return Chr(8);
+    case Qt::Key_Enter: return 13;
+    case Qt::Key_Backspace: return 8;
     case Qt::Key_Tab:
-    case Qt::Key_Backtab: return Chr(9);
-    case Qt::Key_Escape: return Chr(27);
-    case Qt::Key_Space: return Chr(32);
+    case Qt::Key_Backtab: return 9;
+    case Qt::Key_Escape: return 27;
+    case Qt::Key_Space: return 32;
     default: break;
     }
     const QString text = event.text();
     if (text.isEmpty())
-        return {};
-    const char16_t first = text.at(0).unicode();
-    if (first < 256)
-        return Chr(first);
-    return text.left(1).toStdString();
+        return 0;
+    const QChar first = text.at(0);
+    if (first.isHighSurrogate() && text.size() > 1 && text.at(1).isLowSurrogate())
+        return static_cast<std::int32_t>(QChar::surrogateToUcs4(first, text.at(1)));
+    return first.unicode();
 }
 
 } // namespace fw

@@ -1,6 +1,7 @@
 // A game model on a temporary level set, with a host that records what the rules do.
 #pragma once
 
+#include <cstdint>
 #include <initializer_list>
 #include <map>
 #include <string>
@@ -15,7 +16,8 @@
 
 namespace testsupport {
 
-inline const std::string kUp = "\x1e", kDown = "\x1f", kLeft = "\x1c", kRight = "\x1d", kUndo = " ", kRestart = "r";
+// The key codes of the default bindings.
+inline constexpr std::int32_t kUp = 30, kDown = 31, kLeft = 28, kRight = 29, kUndo = 32, kRestart = 114;
 
 class RecordingHost : public game::GameHost {
 public:
@@ -69,9 +71,9 @@ protected:
     }
 
     // Presses each key in turn; the pause's timer fires when fireTimer is set.
-    void press(std::initializer_list<std::string> keys)
+    void press(std::initializer_list<std::int32_t> keys)
     {
-        for (const auto& key : keys)
+        for (const std::int32_t key : keys)
             g.KeyDown(key);
     }
 
