@@ -5,7 +5,10 @@
 #include <functional>
 #include <memory>
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
@@ -274,4 +277,22 @@ TEST_F(GameKeys, NoButtonTakesTheFocusSoSpaceAndReturnCloseNoWindow)
         window->close();
         flushDeletes();
     }
+}
+
+// The Edit items' shortcuts stand in every window too, but a focused text field keeps its
+// own: Ctrl+V pastes into Load Game's field and Ctrl+Z takes the paste back.
+TEST_F(GameKeys, TheLoadGameFieldKeepsItsOwnPasteAndUndo)
+{
+    app->Open();
+    click("StaticText6");
+    auto* window = fw::SingleWindow<game::Loadgamewindow>::find();
+    ASSERT_NE(window, nullptr);
+    bringToFront(window);
+    QLineEdit* field = window->EditField1();
+    field->setFocus();
+    QGuiApplication::clipboard()->setText(QStringLiteral("moonlit"));
+    QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(field->text(), QStringLiteral("moonlit"));
+    QTest::keyClick(field, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(field->text(), QString());
 }
