@@ -2,15 +2,18 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <optional>
+#include <vector>
 
 #include <QByteArray>
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QRect>
+#include <QResource>
 
 #include "game/core/Game.h"
 #include "shared/gui/Pictures.h"
@@ -163,6 +166,19 @@ TEST(GameAssets, EveryPictureNumberIsThere)
     }
     EXPECT_EQ(fw::picture(182, {50, 50}, 2.0).size(), QSize(100, 100));
     EXPECT_EQ(&fw::picture(182, {50, 50}, 2.0), &fw::picture(182, {50, 50}, 2.0));
+}
+
+TEST(GameAssets, APictureThatCannotBeMadeIsNotKeptSoTheNextCallTriesAgain)
+{
+    needApplication();
+    constexpr int kLate = 900;
+    EXPECT_TRUE(fw::picture(kLate, {50, 50}, 1.0).isNull());
+    EXPECT_TRUE(fw::picture(kLate, {50, 50}, 1.0).isNull());
+    ASSERT_TRUE(QResource::registerResource(QStringLiteral(VESPERON_LATE_PICTURE), QStringLiteral("/pictures")));
+    const QPixmap& found = fw::picture(kLate, {50, 50}, 1.0);
+    EXPECT_FALSE(found.isNull());
+    EXPECT_EQ(&fw::picture(kLate, {50, 50}, 1.0), &found) << "and once made, it is kept";
+    EXPECT_TRUE(QResource::unregisterResource(QStringLiteral(VESPERON_LATE_PICTURE), QStringLiteral("/pictures")));
 }
 
 TEST(GameAssets, CellPicturesAndTheCoverHaveNoSeeThroughPixel)
