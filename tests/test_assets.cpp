@@ -2,15 +2,18 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <optional>
+#include <vector>
 
 #include <QByteArray>
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QRect>
+#include <QResource>
 
 #include "game/core/Game.h"
 #include "shared/gui/Pictures.h"
@@ -165,6 +168,19 @@ TEST(GameAssets, EveryPictureNumberIsThere)
     EXPECT_EQ(&fw::picture(182, {50, 50}, 2.0), &fw::picture(182, {50, 50}, 2.0));
 }
 
+TEST(GameAssets, APictureThatCannotBeMadeIsNotKeptSoTheNextCallTriesAgain)
+{
+    needApplication();
+    constexpr int kLate = 900;
+    EXPECT_TRUE(fw::picture(kLate, {50, 50}, 1.0).isNull());
+    EXPECT_TRUE(fw::picture(kLate, {50, 50}, 1.0).isNull());
+    ASSERT_TRUE(QResource::registerResource(QStringLiteral(VESPERON_LATE_PICTURE), QStringLiteral("/pictures")));
+    const QPixmap& found = fw::picture(kLate, {50, 50}, 1.0);
+    EXPECT_FALSE(found.isNull());
+    EXPECT_EQ(&fw::picture(kLate, {50, 50}, 1.0), &found) << "and once made, it is kept";
+    EXPECT_TRUE(QResource::unregisterResource(QStringLiteral(VESPERON_LATE_PICTURE), QStringLiteral("/pictures")));
+}
+
 TEST(GameAssets, CellPicturesAndTheCoverHaveNoSeeThroughPixel)
 {
     struct Case {
@@ -227,11 +243,12 @@ TEST(GameAssets, EverySoundIsAPlayableMonoWav)
         double shortest;
         double longest;
     };
-    // The win sound ends within the pause before the next level; the push click is short
-    // enough that quick pushes each get theirs.
+    // The win sound ends within the pause before the next level; the greeting is longer
+    // than that; the push click is short enough that quick pushes each get theirs. So each
+    // number's sound is also told apart by its length.
     const Case cases[] = {
         {168, "boyah", 0.3, game::kPauseMs / 1000.0},
-        {169, "ghostly1", 1.0, 4.0},
+        {169, "ghostly1", game::kPauseMs / 1000.0 + 0.1, 4.0},
         {170, "CLICK1", 0.03, 0.2},
     };
     needApplication();
@@ -258,5 +275,41 @@ TEST(GameAssets, EverySoundIsAPlayableMonoWav)
         // Starting and stopping at rest keeps playback free of clicks.
         EXPECT_LT(std::abs(sampleAt(*wav, 0)), 300) << c.name;
         EXPECT_LT(std::abs(sampleAt(*wav, samples - 1)), 300) << c.name;
+    }
+}
+
+TEST(GameAssets, EverySoundFadesToSilence)
+{
+    needApplication();
+    for (int id : {168, 169, 170}) {
+        QFile file(QStringLiteral(":/sounds/%1.wav").arg(id));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << id;
+        const std::optional<Wav> wav = readWav(file.readAll());
+        ASSERT_TRUE(wav.has_value()) << id;
+        const qsizetype samples = wav->data.size() / 2;
+        // Peaks of 10 ms windows, in dB below full scale.
+        const qsizetype window = wav->rate / 100;
+        std::vector<double> peaks;
+        for (qsizetype start = 0; start + window <= samples; start += window) {
+            int peak = 0;
+            for (qsizetype i = start; i < start + window; ++i)
+                peak = std::max(peak, std::abs(sampleAt(*wav, i)));
+            peaks.push_back(20.0 * std::log10(std::max(peak, 1) / 32768.0));
+        }
+        ASSERT_GE(peaks.size(), 10u) << id;
+
+        // The last 50 ms are below -40 dBFS at their loudest sample.
+        const qsizetype tail = wav->rate / 20;
+        int loudestInTail = 0;
+        for (qsizetype i = samples - tail; i < samples; ++i)
+            loudestInTail = std::max(loudestInTail, std::abs(sampleAt(*wav, i)));
+        EXPECT_LT(20.0 * std::log10(std::max(loudestInTail, 1) / 32768.0), -40.0) << id;
+
+        // It gets there by dying away, not by a cut followed by silence: no 10 ms is much
+        // quieter than the 10 ms before it while the sound can still be heard.
+        for (std::size_t k = 1; k < peaks.size(); ++k) {
+            if (peaks[k - 1] > -60.0)
+                EXPECT_LT(peaks[k - 1] - peaks[k], 15.0) << id << " drops at " << k * 10 << " ms";
+        }
     }
 }

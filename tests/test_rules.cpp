@@ -316,3 +316,26 @@ TEST_F(Rules, ReplaysSolveWholeLevels)
         EXPECT_EQ(host.message, "Prepare for next level!");
     }
 }
+
+TEST_F(Rules, APlayerWhoOnlyTurnsChangesTheBoard)
+{
+    // Walled in: every key only turns the player. The printed board is 13 characters a row.
+    addLevel(1, {"###", "#@#", "###"});
+    start();
+    struct Case { decltype(kUp) key; char shown; };
+    const Case cases[] = {{kUp, '^'}, {kRight, '>'}, {kLeft, '<'}, {kDown, '@'}};
+    std::string before = board();
+    for (const Case& c : cases) {
+        press({c.key});
+        EXPECT_EQ(g.gubbpos, 13);
+        EXPECT_NE(board(), before) << "turning to " << c.shown;
+        EXPECT_EQ(board()[14], c.shown);
+        before = board();
+    }
+
+    addLevel(1, kCorridor);
+    start();
+    press({kRight, kRight});
+    ASSERT_TRUE(g.lockedkeys);
+    EXPECT_EQ(board().substr(13, 7), "#  V* #");
+}

@@ -29,7 +29,11 @@ const char* soundName(Sound sound)
     return "";
 }
 
-EffectSoundBank::EffectSoundBank() = default;
+EffectSoundBank::EffectSoundBank(QString resourceFolder)
+    : m_folder(std::move(resourceFolder))
+{
+}
+
 EffectSoundBank::~EffectSoundBank() = default;
 
 QSoundEffect* EffectSoundBank::effect(Sound sound)
@@ -38,7 +42,8 @@ QSoundEffect* EffectSoundBank::effect(Sound sound)
     if (m_effects[slot])
         return m_effects[slot].get();
     const int id = soundId(sound);
-    if (!QFile::exists(QStringLiteral(":/sounds/%1.wav").arg(id))) {
+    const QString path = m_folder + QStringLiteral("/%1.wav").arg(id);
+    if (!QFile::exists(path)) {
         // Nothing is kept, so a later call looks again; the report is made once.
         if (!m_reported[slot])
             std::cerr << "vesperon: sound " << id << " (" << soundName(sound)
@@ -51,7 +56,7 @@ QSoundEffect* EffectSoundBank::effect(Sound sound)
         if (e->status() == QSoundEffect::Error)
             std::cerr << "vesperon: sound " << id << " (" << soundName(sound) << ") could not be played\n";
     });
-    effect->setSource(QUrl(QStringLiteral("qrc:/sounds/%1.wav").arg(id)));
+    effect->setSource(QUrl(QStringLiteral("qrc") + path));
     m_effects[slot] = std::move(effect);
     return m_effects[slot].get();
 }

@@ -4,6 +4,8 @@
 #include <array>
 #include <memory>
 
+#include <QString>
+
 #include "game/core/Game.h"
 
 class QSoundEffect;
@@ -17,15 +19,16 @@ public:
     virtual bool isPlaying(Sound sound) = 0;
 };
 
-// Resource number of a sound (":/sounds/<id>.wav") and its name.
+// Resource number of a sound ("<id>.wav" in the sound folder) and its name.
 int soundId(Sound sound);
 const char* soundName(Sound sound);
 
-// The sounds from the program's resources, each loaded at its first use and kept. A
-// sound that is not in the resources is reported on standard error and stays silent.
+// The sounds from a resource folder, by default the program's own, each loaded at its
+// first use and kept. A sound that is not there is reported on standard error and stays
+// silent.
 class EffectSoundBank : public SoundBank {
 public:
-    EffectSoundBank();
+    explicit EffectSoundBank(QString resourceFolder = QStringLiteral(":/sounds"));
     ~EffectSoundBank() override;
     void play(Sound sound) override;
     bool isPlaying(Sound sound) override;
@@ -33,6 +36,7 @@ public:
 private:
     QSoundEffect* effect(Sound sound);
 
+    QString m_folder;
     std::array<std::unique_ptr<QSoundEffect>, 3> m_effects;
     std::array<bool, 3> m_reported{};
 };

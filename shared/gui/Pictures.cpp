@@ -48,10 +48,15 @@ QPixmap render(int id, QSize size, qreal dpr, bool whiteTransparent)
 const QPixmap& cached(int id, QSize size, qreal dpr, bool whiteTransparent)
 {
     static std::map<Key, QPixmap> cache;
+    static const QPixmap none;
     const Key key{id, size.width(), size.height(), dpr, whiteTransparent};
     auto it = cache.find(key);
-    if (it == cache.end())
-        it = cache.emplace(key, render(id, size, dpr, whiteTransparent)).first;
+    if (it == cache.end()) {
+        QPixmap made = render(id, size, dpr, whiteTransparent);
+        if (made.isNull())
+            return none;
+        it = cache.emplace(key, std::move(made)).first;
+    }
     return it->second;
 }
 

@@ -78,7 +78,7 @@ std::string rowsOf(const level::Grid& grid)
     for (int cell = 0; cell < level::kCells; ++cell) {
         using level::CellKind;
         const CellKind k = grid[cell];
-        char ch = ' ';
+        char ch = '?';
         switch (k) {
         case CellKind::wal: ch = '#'; break;
         case CellKind::box: ch = '$'; break;
@@ -86,7 +86,11 @@ std::string rowsOf(const level::Grid& grid)
         case CellKind::box2: ch = '*'; break;
         case CellKind::skelet: ch = 'S'; break;
         case CellKind::back: ch = ' '; break;
-        default: ch = level::isPlayer(k) ? '@' : '?'; break;
+        case CellKind::gubb: ch = '@'; break;
+        case CellKind::gubb2: ch = '^'; break;
+        case CellKind::gubb3: ch = '>'; break;
+        case CellKind::gubb4: ch = '<'; break;
+        case CellKind::gubbv: ch = 'V'; break;
         }
         text += ch;
         if (cell % level::kColumns == level::kColumns - 1)

@@ -22,7 +22,9 @@ std::string levelFile(std::initializer_list<std::string_view> rows, std::string_
 // The grid of a text grid ('+' is not allowed: no kind shows a player on a grave).
 level::Grid grid(std::initializer_list<std::string_view> rows);
 
-// The text grid of a board, with the game's player pictures shown as '@'.
+// The text grid of a board. The player shows by its picture, so that a turn alone
+// changes the text: '@' facing down (as a level starts), '^' up, '>' right, '<' left, and
+// 'V' on a solved level.
 std::string rowsOf(const level::Grid& grid);
 
 } // namespace testsupport

@@ -61,11 +61,13 @@ void addBell(Samples& out, double start, double frequency, double length, double
     }
 }
 
-// A plain echo room: four damped feedback combs in parallel, then two all-passes.
-Samples reverb(const Samples& dry, double wet, double feedback)
+// A plain echo room: four damped feedback combs in parallel, then two all-passes. The
+// result is longer than the dry sound by tailSeconds, so that the room rings out.
+Samples reverb(Samples dry, double wet, double feedback, double tailSeconds)
 {
     constexpr std::size_t combDelays[] = {1557, 1617, 1491, 1422};
     constexpr std::size_t allpassDelays[] = {556, 225};
+    dry.resize(dry.size() + samplesFor(tailSeconds), 0.0);
     Samples sum(dry.size(), 0.0);
     for (std::size_t delay : combDelays) {
         std::vector<double> line(delay, 0.0);
@@ -91,8 +93,10 @@ Samples reverb(const Samples& dry, double wet, double feedback)
     return out;
 }
 
-// Scales to the given peak and fades both ends so that playback starts and stops silently.
-void finish(Samples& samples, double peak, double fadeSeconds)
+// Scales to the given peak, ramps the start up and fades the end out to silence, so that
+// playback starts without a click and dies away rather than stopping. The fade-out follows
+// a squared cosine: gentle at first, nothing left at the last sample.
+void finish(Samples& samples, double peak, double fadeInSeconds, double fadeOutSeconds)
 {
     double loudest = 0.0;
     for (double s : samples)
@@ -101,11 +105,13 @@ void finish(Samples& samples, double peak, double fadeSeconds)
         for (double& s : samples)
             s *= peak / loudest;
     }
-    const std::size_t fade = std::min(samplesFor(fadeSeconds), samples.size() / 2);
-    for (std::size_t i = 0; i < fade; ++i) {
-        const double g = static_cast<double>(i) / static_cast<double>(fade);
-        samples[i] *= g;
-        samples[samples.size() - 1 - i] *= g;
+    const std::size_t fadeIn = std::min(samplesFor(fadeInSeconds), samples.size() / 2);
+    for (std::size_t i = 0; i < fadeIn; ++i)
+        samples[i] *= static_cast<double>(i) / static_cast<double>(fadeIn);
+    const std::size_t fadeOut = std::min(samplesFor(fadeOutSeconds), samples.size());
+    for (std::size_t i = 0; i < fadeOut; ++i) {
+        const double g = std::sin(std::numbers::pi / 2.0 * static_cast<double>(i) / static_cast<double>(fadeOut));
+        samples[samples.size() - 1 - i] *= g * g;
     }
 }
 
@@ -119,8 +125,8 @@ Samples boyah()
     for (double f : {523.25, 659.26, 783.99, 1046.50})
         addBell(out, 0.32, f, 0.78, 0.4);
     addBell(out, 0.36, 2093.0, 0.5, 0.12);
-    Samples wet = reverb(out, 0.35, 0.7);
-    finish(wet, 0.8, 0.01);
+    Samples wet = reverb(out, 0.35, 0.7, 0.4);
+    finish(wet, 0.8, 0.01, 0.45);
     return wet;
 }
 
@@ -153,15 +159,15 @@ Samples ghostly1()
         const double gust = 0.4 + 0.6 * std::pow(std::sin(kTwoPi * 0.3 * t + 0.4), 2.0);
         out[i] = 0.5 * swell * voice + 0.9 * (windHigh - windLow) * gust * std::sin(std::numbers::pi * x);
     }
-    Samples wet = reverb(out, 0.6, 0.8);
-    finish(wet, 0.7, 0.05);
+    Samples wet = reverb(out, 0.6, 0.8, 0.6);
+    finish(wet, 0.7, 0.05, 0.8);
     return wet;
 }
 
 // The soft thump of a pushed ghost: a short falling low tone with a muffled tap on top.
 Samples click1()
 {
-    Samples out(samplesFor(0.1), 0.0);
+    Samples out(samplesFor(0.16), 0.0);
     Noise noise;
     double phase = 0.0;
     double tap = 0.0;
@@ -173,7 +179,7 @@ Samples click1()
         const double body = std::sin(phase) * std::exp(-t / 0.028) * std::min(1.0, t / 0.0015);
         out[i] = body + 0.6 * tap * std::exp(-t / 0.004);
     }
-    finish(out, 0.6, 0.004);
+    finish(out, 0.6, 0.004, 0.12);
     return out;
 }
 

@@ -1,0 +1,155 @@
+// The real sound bank on the generated sounds: loading at first use, a missing sound named
+// on standard error while the game goes on, and a push that does not double a playing click.
+//
+// Without an audio output (as on the build machines) Qt still loads and decodes each sound,
+// and a sound that was started reports itself as playing from then on; a sound that cannot
+// be decoded stops at once and is reported. So these tests see loading, decoding and the
+// is-playing test, but not a sound coming to its end.
+#include <gtest/gtest.h>
+
+#include <iostream>
+#include <map>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include <QApplication>
+#include <QTest>
+
+#include "game/ui/MenuLabel.h"
+#include "game/ui/SoundBank.h"
+#include "game/ui/Window1.h"
+#include "tests/support/GameFixture.h"
+
+using game::Sound;
+using namespace testsupport;
+
+namespace {
+
+class QtEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override { m_app = std::make_unique<QApplication>(m_argc, m_argv); }
+    void TearDown() override { m_app.reset(); }
+
+private:
+    int m_argc = 1;
+    char m_name[16] = "test_sound_bank";
+    char* m_argv[2] = {m_name, nullptr};
+    std::unique_ptr<QApplication> m_app;
+};
+const auto* const kQt = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
+
+const QString kNoSuchFolder = QStringLiteral(":/no-such-sounds");
+
+// What the program writes to std::cerr while it lives.
+class StandardError {
+public:
+    StandardError() : m_old(std::cerr.rdbuf(m_text.rdbuf())) {}
+    ~StandardError() { std::cerr.rdbuf(m_old); }
+    std::string text() const { return m_text.str(); }
+
+private:
+    std::ostringstream m_text;
+    std::streambuf* m_old;
+};
+
+std::string missing(const char* idAndName)
+{
+    return std::string("vesperon: sound ") + idAndName + " is missing from the program's resources\n";
+}
+
+// Plays through the real bank and counts what the game asks it to play.
+class CountingBank : public game::SoundBank {
+public:
+    explicit CountingBank(game::SoundBank& real) : m_real(real) {}
+    void play(Sound sound) override
+    {
+        ++plays[sound];
+        m_real.play(sound);
+    }
+    bool isPlaying(Sound sound) override { return m_real.isPlaying(sound); }
+
+    std::map<Sound, int> plays;
+
+private:
+    game::SoundBank& m_real;
+};
+
+class SoundBankInTheWindow : public LevelSetFixture {
+protected:
+    void click(game::Window1& w, const char* name)
+    {
+        auto* label = w.findChild<game::MenuLabel*>(QLatin1String(name));
+        ASSERT_NE(label, nullptr) << name;
+        QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(10, 10));
+    }
+};
+
+constexpr Sound kSounds[] = {Sound::boyah, Sound::ghostly1, Sound::CLICK1};
+
+} // namespace
+
+TEST(EffectSoundBank, TheGeneratedSoundsLoadDecodeAndPlay)
+{
+    StandardError errors;
+    game::EffectSoundBank bank;
+    for (Sound sound : kSounds) {
+        EXPECT_FALSE(bank.isPlaying(sound)) << game::soundName(sound);
+        bank.play(sound);
+        EXPECT_TRUE(bank.isPlaying(sound)) << game::soundName(sound);
+    }
+    // Decoding runs in the background; a sound that fails it is reported.
+    QTest::qWait(500);
+    EXPECT_EQ(errors.text(), "");
+}
+
+TEST(EffectSoundBank, EachSoundIsLookedForAtItsFirstUseAndAMissingOneIsNamedOnce)
+{
+    StandardError errors;
+    game::EffectSoundBank bank(kNoSuchFolder);
+    EXPECT_EQ(errors.text(), "") << "nothing is loaded before it is used";
+
+    EXPECT_FALSE(bank.isPlaying(Sound::CLICK1));
+    EXPECT_EQ(errors.text(), missing("170 (CLICK1)"));
+    bank.play(Sound::CLICK1);
+    EXPECT_FALSE(bank.isPlaying(Sound::CLICK1));
+    EXPECT_EQ(errors.text(), missing("170 (CLICK1)"));
+
+    bank.play(Sound::boyah);
+    bank.play(Sound::ghostly1);
+    bank.play(Sound::boyah);
+    EXPECT_EQ(errors.text(), missing("170 (CLICK1)") + missing("168 (boyah)") + missing("169 (ghostly1)"));
+}
+
+TEST_F(SoundBankInTheWindow, WithItsSoundsMissingTheGameGoesOn)
+{
+    addLevel(1, {"#######", "#@$ .#", "#######"});
+    StandardError errors;
+    game::EffectSoundBank bank(kNoSuchFolder);
+    game::Window1 w(app, bank);
+    w.show();
+    click(w, "StaticText1");
+    QTest::keyClick(&w, Qt::Key_Right);
+    QTest::keyClick(&w, Qt::Key_Right);
+    EXPECT_TRUE(w.game().lockedkeys) << "solved";
+    EXPECT_EQ(errors.text(), missing("169 (ghostly1)") + missing("170 (CLICK1)") + missing("168 (boyah)"));
+}
+
+TEST_F(SoundBankInTheWindow, APushWhileTheClickPlaysMakesNoSecondClick)
+{
+    addLevel(1, {"#########", "#@$    .#", "#########"});
+    StandardError errors;
+    game::EffectSoundBank real;
+    CountingBank sounds(real);
+    game::Window1 w(app, sounds);
+    w.show();
+    click(w, "StaticText1");
+    QTest::keyClick(&w, Qt::Key_Right);
+    EXPECT_EQ(sounds.plays[Sound::CLICK1], 1) << "the first push clicks";
+    QTest::keyClick(&w, Qt::Key_Right);
+    QTest::keyClick(&w, Qt::Key_Right);
+    EXPECT_EQ(w.game().boxpos[1], 17);
+    EXPECT_EQ(sounds.plays[Sound::CLICK1], 1);
+    EXPECT_EQ(sounds.plays[Sound::ghostly1], 1);
+    EXPECT_EQ(errors.text(), "");
+}
