@@ -322,7 +322,7 @@ TEST_F(Rules, APlayerWhoOnlyTurnsChangesTheBoard)
     // Walled in: every key only turns the player. The printed board is 13 characters a row.
     addLevel(1, {"###", "#@#", "###"});
     start();
-    struct Case { decltype(kUp) key; char shown; };
+    struct Case { std::int32_t key; char shown; };
     const Case cases[] = {{kUp, '^'}, {kRight, '>'}, {kLeft, '<'}, {kDown, '@'}};
     std::string before = board();
     for (const Case& c : cases) {
