@@ -20,6 +20,7 @@
 #include "game/ui/Window1.h"
 #include "shared/gui/BoardView.h"
 #include "tests/support/GameFixture.h"
+#include "tests/support/WidgetTest.h"
 #include "tests/support/RecordingDesktop.h"
 #include "tests/support/RecordingSoundBank.h"
 #include "tests/support/TempTree.h"
@@ -31,18 +32,7 @@ using namespace testsupport;
 
 namespace {
 
-class QtEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override { m_app = std::make_unique<QApplication>(m_argc, m_argv); }
-    void TearDown() override { m_app.reset(); }
-
-private:
-    int m_argc = 1;
-    char m_name[18] = "test_game_window";
-    char* m_argv[2] = {m_name, nullptr};
-    std::unique_ptr<QApplication> m_app;
-};
-const auto* const kQt = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
+const auto* const kQt = ::testing::AddGlobalTestEnvironment(new QtEnvironment("test_game_window"));
 
 // One push to the right solves it.
 const std::initializer_list<std::string_view> kOnePush = {"#####", "#@$.#", "#   #", "#####"};

@@ -20,24 +20,14 @@
 #include "game/ui/SoundBank.h"
 #include "game/ui/Window1.h"
 #include "tests/support/GameFixture.h"
+#include "tests/support/WidgetTest.h"
 
 using game::Sound;
 using namespace testsupport;
 
 namespace {
 
-class QtEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override { m_app = std::make_unique<QApplication>(m_argc, m_argv); }
-    void TearDown() override { m_app.reset(); }
-
-private:
-    int m_argc = 1;
-    char m_name[16] = "test_sound_bank";
-    char* m_argv[2] = {m_name, nullptr};
-    std::unique_ptr<QApplication> m_app;
-};
-const auto* const kQt = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
+const auto* const kQt = ::testing::AddGlobalTestEnvironment(new QtEnvironment("test_sound_bank"));
 
 const QString kNoSuchFolder = QStringLiteral(":/no-such-sounds");
 

@@ -4,7 +4,9 @@
 
 #include <chrono>
 #include <functional>
+#include <memory>
 #include <ostream>
+#include <string>
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -39,6 +41,23 @@ inline QApplication& widgetApp()
 class WidgetTest : public ::testing::Test {
 protected:
     WidgetTest() { widgetApp(); }
+};
+
+// The application object for a test program whose windows play sounds: it is made before
+// the first test and ended after the last one, before the program's static objects go, so
+// that Qt's media threads stop while Qt is still there. Register it once per program with
+// ::testing::AddGlobalTestEnvironment.
+class QtEnvironment : public ::testing::Environment {
+public:
+    explicit QtEnvironment(std::string name) : m_name(std::move(name)) {}
+    void SetUp() override { m_app = std::make_unique<QApplication>(m_argc, m_argv); }
+    void TearDown() override { m_app.reset(); }
+
+private:
+    std::string m_name;
+    int m_argc = 1;
+    char* m_argv[2] = {m_name.data(), nullptr};
+    std::unique_ptr<QApplication> m_app;
 };
 
 // Runs the event loop until done() holds or the time is up; whether it holds.
