@@ -6,6 +6,7 @@
 #include <set>
 #include <tuple>
 
+#include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -17,8 +18,11 @@ using Key = std::tuple<int, int, int, qreal, bool>;
 
 QPixmap render(int id, QSize size, qreal dpr, bool whiteTransparent)
 {
-    QSvgRenderer renderer(QStringLiteral(":/pictures/%1.svg").arg(id));
-    if (!renderer.isValid()) {
+    // A missing picture is asked for at every repaint: look before Qt's reader, which
+    // would complain each time.
+    const QString path = QStringLiteral(":/pictures/%1.svg").arg(id);
+    QSvgRenderer renderer;
+    if (!QFile::exists(path) || !renderer.load(path)) {
         static std::set<int> reported;
         if (reported.insert(id).second)
             std::cerr << "vesperon: picture " << id << " is missing from the program's resources\n";
