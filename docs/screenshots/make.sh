@@ -15,22 +15,28 @@ fi
 
 export XDG_CONFIG_HOME=$(mktemp -d)
 trap 'rm -rf "$XDG_CONFIG_HOME"' EXIT
-shot() { sleep 0.7; import -window root -crop "$2" +repage "$here/$1.png"; }
+# The picture of the program's one visible window, at exactly its own size.
+shot() {
+    sleep 0.7
+    local window
+    window=$(xdotool search --onlyvisible --pid "$2" | tail -n 1)
+    import -window "$window" "$here/$1.png"
+}
 # The windows open at the screen's top left corner, below a menu bar of about 20 pixels.
 click() { xdotool mousemove "$1" "$2" click 1; sleep 0.3; }
 
 "$top/build/game/vesperon" >/dev/null 2>&1 &
 game=$!
 sleep 2
-shot title 724x670+0+0
+shot title "$game"
 click 655 120                     # New Game
 xdotool key Right Right           # level 1 takes one push
 sleep 2.6                         # the pause, then level 2
 xdotool key Left
-shot playing 724x670+0+0
+shot playing "$game"
 click 655 188                     # End Game
 click 655 268                     # Settings
-shot settings 693x319+0+0
+shot settings "$game"
 kill "$game"; wait "$game" 2>/dev/null || true
 
 "$top/build/editor/vesperon-editor" >/dev/null 2>&1 &
@@ -44,6 +50,6 @@ click 686 164; cell 9 3; cell 9 9; cell 2 9       # graves
 click 751 164; cell 6 3                           # a ghost resting on its grave
 click 751 97; cell 6 7; cell 2 5                  # skeletons
 click 751 232; cell 2 2                           # the player
-shot editor 803x691+0+0
+shot editor "$editor"
 kill "$editor"; wait "$editor" 2>/dev/null || true
 echo "screenshots written to $here"
