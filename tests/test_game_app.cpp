@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include <QAction>
+#include <QDir>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
@@ -268,4 +269,21 @@ TEST_F(GameApp, TheLabelsOpenTheirWindowsAndClosingThemShowsTheMainWindowAgain)
         QCoreApplication::exit(0);
     });
     EXPECT_EQ(status, 0);
+}
+
+TEST_F(GameApp, AFirstRunWhoseDefaultsCannotBeWrittenSaysSoOverTheMainWindowAndPlaysWithThem)
+{
+    // A plain file where the preferences folder belongs: nothing can be made below it.
+    ASSERT_TRUE(QDir(tree.prefsFolder()).removeRecursively());
+    tree.write("prefs", "");
+    app->Open();
+    game::Window1* window = game::Window1::instance();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(desktop.messages,
+              QStringList{"The settings were not saved: \""
+                          + QDir::toNativeSeparators(tree.path("prefs/Vesperon Preferences"))
+                          + "\" could not be written. They stay in effect until the game quits."});
+    EXPECT_EQ(app->butts[game::Restart], 114);
+    EXPECT_EQ(app->lvlmapp, "Standard");
 }

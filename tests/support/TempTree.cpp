@@ -52,4 +52,15 @@ std::string TempTree::read(const QString& relative) const
     return in.readAll().toStdString();
 }
 
+ReadOnlyFolder::ReadOnlyFolder(QString path)
+    : m_path(std::move(path))
+{
+    EXPECT_TRUE(QFile::setPermissions(m_path, QFile::ReadOwner | QFile::ExeOwner)) << m_path.toStdString();
+}
+
+ReadOnlyFolder::~ReadOnlyFolder()
+{
+    QFile::setPermissions(m_path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
 } // namespace testsupport

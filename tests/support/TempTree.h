@@ -27,4 +27,17 @@ private:
     QTemporaryDir m_dir;
 };
 
+// Takes away the owner's right to add or remove entries in a folder while it lives; the
+// files inside stay writable. Permissions do not bind root: tests that rely on it skip there.
+class ReadOnlyFolder {
+public:
+    explicit ReadOnlyFolder(QString path);
+    ~ReadOnlyFolder();
+    ReadOnlyFolder(const ReadOnlyFolder&) = delete;
+    ReadOnlyFolder& operator=(const ReadOnlyFolder&) = delete;
+
+private:
+    QString m_path;
+};
+
 } // namespace testsupport
