@@ -507,3 +507,46 @@ TEST_F(MainWindow, TheShippedFirstLevelIsWonThroughKeyPresses)
     EXPECT_EQ(text("StaticText7"), "Levelcode: crypt7");
     EXPECT_FALSE(g().lockedkeys);
 }
+
+// A next level that is there but cannot be read: a message naming it, then the title.
+
+struct UnreadableNextLevel {
+    const char* name;
+    void (*make)(const TempTree& tree, const QString& relative);
+};
+
+void PrintTo(const UnreadableNextLevel& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+class AnUnreadableNextLevelInTheWindow : public MainWindow,
+                                         public ::testing::WithParamInterface<UnreadableNextLevel> {};
+
+TEST_P(AnUnreadableNextLevelInTheWindow, SaysSoByNameAndReturnsToTheTitleWithoutTheWinText)
+{
+    addLevel(1, kOnePush);
+    GetParam().make(tree, "Levels/Standard/level 02");
+    click("StaticText1");
+    timer()->setInterval(1);
+    key(Qt::Key_Right);
+    ASSERT_TRUE(waitFor([&] { return !desktop.messages.isEmpty(); }, 1000));
+    EXPECT_EQ(desktop.messages,
+              QStringList{"The level could not be loaded: \""
+                          + QDir::toNativeSeparators(tree.path("Levels/Standard/level 02")) + "\" could not be read."});
+    EXPECT_EQ(geometry("Canvas1"), QRect(0, 0, 590, 600));
+    EXPECT_EQ(text("StaticText8"), "");
+    EXPECT_EQ(text("wiclvltext"), "");
+    EXPECT_EQ(text("StaticText7"), "");
+    EXPECT_TRUE(g().victory);
+    EXPECT_EQ(g().wichlevel, 1);
+}
+
+const UnreadableNextLevel kUnreadableNextLevels[] = {
+    {"AFolder", [](const TempTree& tree, const QString& relative) { tree.mkdir(relative); }},
+    {"OverTheSizeLimit",
+     [](const TempTree& tree, const QString& relative) { tree.writeSparse(relative, fw::kMaxReadBytes + 1); }},
+};
+
+INSTANTIATE_TEST_SUITE_P(Kinds, AnUnreadableNextLevelInTheWindow, ::testing::ValuesIn(kUnreadableNextLevels),
+                         [](const auto& info) { return std::string(info.param.name); });

@@ -2,6 +2,7 @@
 #include "game/ui/Window1.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
@@ -249,6 +250,13 @@ void Window1::levelSetMissing()
 {
     endGame();
     fw::MsgBox(this, QStringLiteral("Can't finde any levels!"));
+}
+
+void Window1::levelUnreadable(const fw::FolderItem& file)
+{
+    endGame();
+    fw::MsgBox(this, QStringLiteral("The level could not be loaded: \"%1\" could not be read.")
+                         .arg(QDir::toNativeSeparators(file.hostPath())));
 }
 
 bool Window1::event(QEvent* event)

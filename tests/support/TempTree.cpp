@@ -39,6 +39,13 @@ void TempTree::write(const QString& relative, const std::string& bytes) const
     out.write(bytes.data(), qint64(bytes.size()));
 }
 
+void TempTree::writeSparse(const QString& relative, qint64 size) const
+{
+    write(relative, "");
+    QFile file(path(relative));
+    ASSERT_TRUE(file.resize(size)) << file.fileName().toStdString();
+}
+
 void TempTree::mkdir(const QString& relative) const
 {
     QDir().mkpath(path(relative));

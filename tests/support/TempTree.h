@@ -19,6 +19,8 @@ public:
     QString path(const QString& relative = {}) const;
     // Writes bytes to a file below the tree, making its folders.
     void write(const QString& relative, const std::string& bytes) const;
+    // A file of size zero bytes that takes no room on a disk that allows holes.
+    void writeSparse(const QString& relative, qint64 size) const;
     void mkdir(const QString& relative) const;
     std::string read(const QString& relative) const;
     QString prefsFolder() const { return path("prefs"); }
