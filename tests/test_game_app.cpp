@@ -287,3 +287,24 @@ TEST_F(GameApp, AFirstRunWhoseDefaultsCannotBeWrittenSaysSoOverTheMainWindowAndP
     EXPECT_EQ(app->butts[game::Restart], 114);
     EXPECT_EQ(app->lvlmapp, "Standard");
 }
+
+TEST_F(GameApp, AnEmptySetNameInThePreferencesNamesNoSet)
+{
+    tree.write("prefs/Vesperon Preferences", "30\r31\r28\r29\r32\r114\r1\r1\r\r2\r");
+    tree.write("Levels/Standard/level 01", levelFile({"#####", "#@$.#", "#####"}));
+    app->Open();
+    game::Window1* window = game::Window1::instance();
+    ASSERT_NE(window, nullptr);
+    QTest::mouseClick(window->findChild<game::MenuLabel*>("StaticText1"), Qt::LeftButton);
+    EXPECT_EQ(desktop.messages, QStringList{"Can't finde any levels!"});
+    EXPECT_TRUE(window->game().victory);
+    EXPECT_EQ(window->findChild<QWidget*>("Canvas1")->geometry(), QRect(0, 0, 590, 600));
+    EXPECT_EQ(window->findChild<QLabel*>("StaticText8")->text().toStdString(), "");
+
+    QTest::mouseClick(window->findChild<game::MenuLabel*>("StaticText3"), Qt::LeftButton);
+    game::preff* settings = fw::SingleWindow<game::preff>::find();
+    ASSERT_NE(settings, nullptr);
+    EXPECT_EQ(settings->findChild<QLabel*>("valavleveltxt")->text().toStdString(), "");
+    EXPECT_EQ(settings->findChild<QLabel*>("antallvltext")->text().toStdString(), "");
+    settings->close();
+}

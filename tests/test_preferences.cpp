@@ -227,3 +227,15 @@ TEST(PreferencesNotWritten, AReadOnlyFolderHasItsFileRewrittenInPlaceButGetsNoNe
     EXPECT_FALSE(defaults.loadprefs());
     EXPECT_EQ(defaults.butts[game::Up], 30);
 }
+
+TEST(Preferences, AnEmptySetNameNamesNoSetAndSoHasNoCount)
+{
+    TempTree tree;
+    addItems(tree, "Standard", 3);
+    tree.write(kPrefs, "30\r31\r28\r29\r32\r114\r1\r1\r\r2\r");
+    Preferences app;
+    app.loadprefs();
+    EXPECT_EQ(app.lvlmapp, "");
+    EXPECT_EQ(app.lvlmappantal, "");
+    EXPECT_EQ(game::levelCount(""), std::nullopt);
+}

@@ -38,6 +38,8 @@ QString prefsNotSavedMessage()
 
 fw::FolderItem levelSetFolder(const std::string& setName)
 {
+    if (setName.empty())
+        return {};
     return fw::GetFolderItem(":Levels").Child(setName);
 }
 

@@ -47,7 +47,8 @@ fw::FolderItem preferencesFile();
 QString prefsNotSavedMessage();
 
 // The folder of a level set inside "Levels". The set's name is taken as one folder name,
-// so that a name holding ':' names its own folder and no path below another.
+// so that a name holding ':' names its own folder and no path below another, and an empty
+// name (from a damaged preferences file) names no folder at all, not "Levels" itself.
 fw::FolderItem levelSetFolder(const std::string& setName);
 
 // The items in a set's folder minus one (0 for an empty folder); nothing when the folder
