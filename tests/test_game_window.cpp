@@ -1,11 +1,14 @@
 // The main window: title state, labels, keys, the pause, the end of a set and sounds.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <functional>
 #include <memory>
+#include <thread>
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QEnterEvent>
 #include <QLabel>
 #include <QMenu>
@@ -550,3 +553,44 @@ const UnreadableNextLevel kUnreadableNextLevels[] = {
 
 INSTANTIATE_TEST_SUITE_P(Kinds, AnUnreadableNextLevelInTheWindow, ::testing::ValuesIn(kUnreadableNextLevels),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// The pause after a win, to the millisecond.
+
+// Waits, without running events, for a moment from which a coarse two-second timer would
+// fire a tenth of a second early: Qt moves such a timer's end onto a nearby half second of
+// the monotonic clock, up to 5% of its interval either way.
+void waitForAMomentThatACoarseTimerWouldCutShort()
+{
+    using namespace std::chrono;
+    const auto phase = [] {
+        return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count() % 500;
+    };
+    while (phase() < 150 || phase() >= 200)
+        std::this_thread::sleep_for(milliseconds(1));
+}
+
+TEST_F(MainWindow, TheOldBoardStaysUntilTheFullTwoSecondsHavePassed)
+{
+    addLevel(1, kOnePush);
+    addLevel(2, {"#######", "#@$ . #", "#######"});
+    w().show();
+    click("StaticText1");
+    waitForAMomentThatACoarseTimerWouldCutShort();
+    QElapsedTimer sinceWin;
+    sinceWin.start();
+    key(Qt::Key_Right);
+    ASSERT_TRUE(g().lockedkeys);
+    const std::string solved = board();
+
+    qint64 oldSeenAt = -1;  // the last look that found the solved level
+    qint64 nextSeenAt = -1; // the first look that found it gone
+    while (nextSeenAt < 0 && sinceWin.elapsed() < game::kPauseMs + 1500) {
+        const bool old = board() == solved && text("wiclvltext") == "LEVEL 1";
+        (old ? oldSeenAt : nextSeenAt) = sinceWin.elapsed();
+        QTest::qWait(5);
+    }
+    EXPECT_GE(oldSeenAt, game::kPauseMs - 100);
+    EXPECT_GE(nextSeenAt, game::kPauseMs);
+    EXPECT_EQ(text("wiclvltext"), "LEVEL 2");
+    EXPECT_EQ(g().kind(13), CellKind::gubb);
+}

@@ -87,6 +87,8 @@ Window1::Window1(const Preferences& app, SoundBank& sounds, const fw::MenuBar* m
     m_Timer1 = new QTimer(this);
     m_Timer1->setObjectName(QStringLiteral("Timer1"));
     m_Timer1->setSingleShot(true);
+    // A coarse timer may end the pause a tenth of a second either side of it.
+    m_Timer1->setTimerType(Qt::PreciseTimer);
     m_Timer1->setInterval(kPauseMs);
     connect(m_Timer1, &QTimer::timeout, this, &Window1::Timer1_Action);
 
