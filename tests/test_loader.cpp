@@ -138,7 +138,7 @@ TEST_F(Loader, LoadingAfterAWinLeavesNoPushToTakeBack)
 struct UnreadableLevel {
     const char* name;
     void (*make)(const TempTree& tree, const QString& relative);
-    bool bindsRoot; // only permissions make it unreadable
+    bool byPermissions; // unreadable only by its permissions, which do not bind root
 };
 
 void PrintTo(const UnreadableLevel& c, std::ostream* out)
@@ -163,7 +163,7 @@ class AnUnreadableNextLevel : public GameFixture, public ::testing::WithParamInt
 
 TEST_P(AnUnreadableNextLevel, IsReportedByNameAndEndsThePlayWithoutAWin)
 {
-    if (GetParam().bindsRoot && geteuid() == 0)
+    if (GetParam().byPermissions && geteuid() == 0)
         GTEST_SKIP() << "permissions do not bind root";
     addLevel(1, kTiny);
     GetParam().make(tree, "Levels/Standard/level 02");
