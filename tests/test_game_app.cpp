@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include <QAction>
+#include <QDir>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
@@ -268,4 +269,42 @@ TEST_F(GameApp, TheLabelsOpenTheirWindowsAndClosingThemShowsTheMainWindowAgain)
         QCoreApplication::exit(0);
     });
     EXPECT_EQ(status, 0);
+}
+
+TEST_F(GameApp, AFirstRunWhoseDefaultsCannotBeWrittenSaysSoOverTheMainWindowAndPlaysWithThem)
+{
+    // A plain file where the preferences folder belongs: nothing can be made below it.
+    ASSERT_TRUE(QDir(tree.prefsFolder()).removeRecursively());
+    tree.write("prefs", "");
+    app->Open();
+    game::Window1* window = game::Window1::instance();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(desktop.messages,
+              QStringList{"The settings were not saved: \""
+                          + QDir::toNativeSeparators(tree.path("prefs/Vesperon Preferences"))
+                          + "\" could not be written. They stay in effect until the game quits."});
+    EXPECT_EQ(app->butts[game::Restart], 114);
+    EXPECT_EQ(app->lvlmapp, "Standard");
+}
+
+TEST_F(GameApp, AnEmptySetNameInThePreferencesNamesNoSet)
+{
+    tree.write("prefs/Vesperon Preferences", "30\r31\r28\r29\r32\r114\r1\r1\r\r2\r");
+    tree.write("Levels/Standard/level 01", levelFile({"#####", "#@$.#", "#####"}));
+    app->Open();
+    game::Window1* window = game::Window1::instance();
+    ASSERT_NE(window, nullptr);
+    QTest::mouseClick(window->findChild<game::MenuLabel*>("StaticText1"), Qt::LeftButton);
+    EXPECT_EQ(desktop.messages, QStringList{"Can't finde any levels!"});
+    EXPECT_TRUE(window->game().victory);
+    EXPECT_EQ(window->findChild<QWidget*>("Canvas1")->geometry(), QRect(0, 0, 590, 600));
+    EXPECT_EQ(window->findChild<QLabel*>("StaticText8")->text().toStdString(), "");
+
+    QTest::mouseClick(window->findChild<game::MenuLabel*>("StaticText3"), Qt::LeftButton);
+    game::preff* settings = fw::SingleWindow<game::preff>::find();
+    ASSERT_NE(settings, nullptr);
+    EXPECT_EQ(settings->findChild<QLabel*>("valavleveltxt")->text().toStdString(), "");
+    EXPECT_EQ(settings->findChild<QLabel*>("antallvltext")->text().toStdString(), "");
+    settings->close();
 }

@@ -1,11 +1,14 @@
 // The main window: title state, labels, keys, the pause, the end of a set and sounds.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <functional>
 #include <memory>
+#include <thread>
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QEnterEvent>
 #include <QLabel>
 #include <QMenu>
@@ -506,4 +509,92 @@ TEST_F(MainWindow, TheShippedFirstLevelIsWonThroughKeyPresses)
     ASSERT_TRUE(waitFor([&] { return text("wiclvltext") == "LEVEL 2"; }, 4000));
     EXPECT_EQ(text("StaticText7"), "Levelcode: crypt7");
     EXPECT_FALSE(g().lockedkeys);
+}
+
+// A next level that is there but cannot be read: a message naming it, then the title.
+
+struct UnreadableNextLevel {
+    const char* name;
+    void (*make)(const TempTree& tree, const QString& relative);
+};
+
+void PrintTo(const UnreadableNextLevel& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+class AnUnreadableNextLevelInTheWindow : public MainWindow,
+                                         public ::testing::WithParamInterface<UnreadableNextLevel> {};
+
+TEST_P(AnUnreadableNextLevelInTheWindow, SaysSoByNameAndReturnsToTheTitleWithoutTheWinText)
+{
+    addLevel(1, kOnePush);
+    GetParam().make(tree, "Levels/Standard/level 02");
+    click("StaticText1");
+    timer()->setInterval(1);
+    key(Qt::Key_Right);
+    ASSERT_TRUE(waitFor([&] { return !desktop.messages.isEmpty(); }, 1000));
+    EXPECT_EQ(desktop.messages,
+              QStringList{"The level could not be loaded: \""
+                          + QDir::toNativeSeparators(tree.path("Levels/Standard/level 02")) + "\" could not be read."});
+    EXPECT_EQ(geometry("Canvas1"), QRect(0, 0, 590, 600));
+    EXPECT_EQ(text("StaticText8"), "");
+    EXPECT_EQ(text("wiclvltext"), "");
+    EXPECT_EQ(text("StaticText7"), "");
+    EXPECT_TRUE(g().victory);
+    EXPECT_EQ(g().wichlevel, 1);
+}
+
+const UnreadableNextLevel kUnreadableNextLevels[] = {
+    {"AFolder", [](const TempTree& tree, const QString& relative) { tree.mkdir(relative); }},
+    {"OverTheSizeLimit",
+     [](const TempTree& tree, const QString& relative) { tree.writeSparse(relative, fw::kMaxReadBytes + 1); }},
+};
+
+INSTANTIATE_TEST_SUITE_P(Kinds, AnUnreadableNextLevelInTheWindow, ::testing::ValuesIn(kUnreadableNextLevels),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The pause after a win, to the millisecond.
+
+// Waits, without running events, for a moment from which a coarse two-second timer would
+// fire a tenth of a second early: Qt moves such a timer's end onto a nearby half second of
+// the monotonic clock, up to 5% of its interval either way.
+void waitForAMomentThatACoarseTimerWouldCutShort()
+{
+    using namespace std::chrono;
+    const auto phase = [] {
+        return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count() % 500;
+    };
+    while (phase() < 150 || phase() >= 200)
+        std::this_thread::sleep_for(milliseconds(1));
+}
+
+TEST_F(MainWindow, TheOldBoardStaysUntilTheFullTwoSecondsHavePassed)
+{
+    addLevel(1, kOnePush);
+    addLevel(2, {"#######", "#@$ . #", "#######"});
+    w().show();
+    click("StaticText1");
+    waitForAMomentThatACoarseTimerWouldCutShort();
+    QElapsedTimer sinceWin;
+    sinceWin.start();
+    key(Qt::Key_Right);
+    ASSERT_TRUE(g().lockedkeys);
+    const std::string solved = board();
+
+    qint64 oldSeenAt = -1;  // the last look that found the solved level
+    qint64 nextSeenAt = -1; // the first look that found it gone
+    while (nextSeenAt < 0 && sinceWin.elapsed() < game::kPauseMs + 1500) {
+        const bool old = board() == solved && text("wiclvltext") == "LEVEL 1";
+        const qint64 at = sinceWin.elapsed(); // taken after the look, so never too early
+        if (old)
+            oldSeenAt = at;
+        else
+            nextSeenAt = at;
+        QTest::qWait(5);
+    }
+    EXPECT_GE(oldSeenAt, game::kPauseMs - 100);
+    EXPECT_GE(nextSeenAt, game::kPauseMs);
+    EXPECT_EQ(text("wiclvltext"), "LEVEL 2");
+    EXPECT_EQ(g().kind(13), CellKind::gubb);
 }

@@ -1,6 +1,10 @@
 // Finding, reading and drawing the levels of a set, and the end of a set.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <QFile>
+
 #include "tests/support/GameFixture.h"
 
 using level::CellKind;
@@ -117,14 +121,6 @@ TEST_F(Loader, AMissingSetIsNotAWin)
     EXPECT_TRUE(g.victory);
 }
 
-TEST_F(Loader, AFolderOrAnUnreadableItemAtTheLevelsNameEndsTheSet)
-{
-    tree.mkdir("Levels/Standard/level 01");
-    start();
-    EXPECT_EQ(host.message, "Congratulation! You won!");
-    EXPECT_TRUE(g.victory);
-}
-
 TEST_F(Loader, LoadingAfterAWinLeavesNoPushToTakeBack)
 {
     addLevel(1, {"######", "#@$. #", "######"});
@@ -136,3 +132,51 @@ TEST_F(Loader, LoadingAfterAWinLeavesNoPushToTakeBack)
     EXPECT_EQ(g.gubbpos, 13);
     EXPECT_EQ(g.boxpos[1], 15);
 }
+
+// A level file that is there but cannot be read is no end of the set.
+
+struct UnreadableLevel {
+    const char* name;
+    void (*make)(const TempTree& tree, const QString& relative);
+    bool byPermissions; // unreadable only by its permissions, which do not bind root
+};
+
+void PrintTo(const UnreadableLevel& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+const UnreadableLevel kUnreadableLevels[] = {
+    {"AFolder", [](const TempTree& tree, const QString& relative) { tree.mkdir(relative); }, false},
+    {"OverTheSizeLimit",
+     [](const TempTree& tree, const QString& relative) { tree.writeSparse(relative, fw::kMaxReadBytes + 1); },
+     false},
+    {"NotReadable",
+     [](const TempTree& tree, const QString& relative) {
+         tree.write(relative, levelFile(kTiny));
+         ASSERT_TRUE(QFile::setPermissions(tree.path(relative), {}));
+     },
+     true},
+};
+
+class AnUnreadableNextLevel : public GameFixture, public ::testing::WithParamInterface<UnreadableLevel> {};
+
+TEST_P(AnUnreadableNextLevel, IsReportedByNameAndEndsThePlayWithoutAWin)
+{
+    if (GetParam().byPermissions && geteuid() == 0)
+        GTEST_SKIP() << "permissions do not bind root";
+    addLevel(1, kTiny);
+    GetParam().make(tree, "Levels/Standard/level 02");
+    start();
+    press({kRight});
+    ASSERT_TRUE(g.lockedkeys);
+    g.Timer1_Action();
+    EXPECT_EQ(host.unreadable, QStringList{tree.path("Levels/Standard/level 02")});
+    EXPECT_NE(host.message, "Congratulation! You won!");
+    EXPECT_TRUE(g.victory);
+    EXPECT_FALSE(g.lockedkeys);
+    EXPECT_EQ(host.setMissing, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, AnUnreadableNextLevel, ::testing::ValuesIn(kUnreadableLevels),
+                         [](const auto& info) { return std::string(info.param.name); });

@@ -1,6 +1,11 @@
 // The preferences file and the level counts of the sets.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <QDir>
+#include <QFileInfo>
+
 #include "game/core/Preferences.h"
 #include "tests/support/TempTree.h"
 
@@ -111,7 +116,7 @@ TEST(Preferences, AFolderInTheFilesPlaceIsNeitherReadNorWritten)
     app.loadprefs();
     EXPECT_EQ(app.butts, (std::array<std::int32_t, 7>{}));
     EXPECT_EQ(app.lvlmapp, "");
-    app.saveprefs(); // cannot be written: the game goes on
+    EXPECT_FALSE(app.saveprefs()); // cannot be written: the game goes on
 }
 
 TEST(Preferences, AShortOrOddFileReadsMissingFieldsAsEmpty)
@@ -171,4 +176,66 @@ TEST(VersionPage, TheVersionStandsBetweenTheFirstTwoMarkers)
     };
     for (const Case& c : cases)
         EXPECT_EQ(game::latestVersion(c.page), c.version) << c.page;
+}
+
+// Writes that fail, and the read-only preferences folder that need not fail.
+
+TEST(PreferencesNotWritten, AFailedSaveOrFirstRunSaysSoAndKeepsTheSettingsInMemory)
+{
+    {
+        TempTree tree;
+        tree.mkdir(kPrefs);
+        Preferences app;
+        app.butts[game::Up] = 97;
+        EXPECT_FALSE(app.saveprefs());
+        EXPECT_TRUE(QFileInfo(tree.path(kPrefs)).isDir());
+        EXPECT_EQ(app.butts[game::Up], 97);
+    }
+    {
+        // A plain file where the preferences folder belongs: nothing can be made below it.
+        TempTree tree;
+        ASSERT_TRUE(QDir(tree.prefsFolder()).removeRecursively());
+        tree.write("prefs", "");
+        Preferences app;
+        EXPECT_FALSE(app.loadprefs());
+        EXPECT_EQ(app.butts[game::Up], 30);
+        EXPECT_EQ(app.lvlmapp, "Standard");
+        EXPECT_EQ(game::prefsNotSavedMessage(),
+                  "The settings were not saved: \"" + QDir::toNativeSeparators(tree.path(kPrefs))
+                      + "\" could not be written. They stay in effect until the game quits.");
+    }
+}
+
+TEST(PreferencesNotWritten, AReadOnlyFolderHasItsFileRewrittenInPlaceButGetsNoNewOne)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "permissions do not bind root";
+    TempTree tree;
+    tree.write(kPrefs, "30\r31\r28\r29\r32\r114\r1\r1\rStandard\r0\r");
+    Preferences app;
+    ASSERT_TRUE(app.loadprefs());
+    app.soundON = false;
+    {
+        const testsupport::ReadOnlyFolder locked(tree.prefsFolder());
+        EXPECT_TRUE(app.saveprefs());
+    }
+    EXPECT_EQ(tree.read(kPrefs), "30\r31\r28\r29\r32\r114\r1\r2\rStandard\r\r");
+
+    TempTree firstRun;
+    const testsupport::ReadOnlyFolder locked(firstRun.prefsFolder());
+    Preferences defaults;
+    EXPECT_FALSE(defaults.loadprefs());
+    EXPECT_EQ(defaults.butts[game::Up], 30);
+}
+
+TEST(Preferences, AnEmptySetNameNamesNoSetAndSoHasNoCount)
+{
+    TempTree tree;
+    addItems(tree, "Standard", 3);
+    tree.write(kPrefs, "30\r31\r28\r29\r32\r114\r1\r1\r\r2\r");
+    Preferences app;
+    app.loadprefs();
+    EXPECT_EQ(app.lvlmapp, "");
+    EXPECT_EQ(app.lvlmappantal, "");
+    EXPECT_EQ(game::levelCount(""), std::nullopt);
 }

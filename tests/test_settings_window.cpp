@@ -3,6 +3,8 @@
 
 #include <cstdlib>
 
+#include <unistd.h>
+
 #include <QCheckBox>
 #include <QDir>
 #include <QKeyEvent>
@@ -467,4 +469,35 @@ TEST(KeyNames, TheTableNamesItsCodesAndOthersShowTheirCharacter)
     };
     for (const Case& c : cases)
         EXPECT_EQ(game::keyName(c.code), c.name) << c.code;
+}
+
+// "save" where the preferences file cannot simply be replaced.
+
+TEST_F(SettingsWindow, ARefusedSaveSaysSoNamesTheFileAndStillClosesWithTheSettingsInEffect)
+{
+    ASSERT_TRUE(QFile::remove(tree.path(kPrefs)));
+    tree.mkdir(kPrefs);
+    preff& window = open();
+    QTest::mouseClick(window.t(1), Qt::LeftButton);
+    type(window, 'w');
+    click(window, "PushButton1");
+    EXPECT_EQ(desktop.messages,
+              QStringList{"The settings were not saved: \"" + QDir::toNativeSeparators(tree.path(kPrefs))
+                          + "\" could not be written. They stay in effect until the game quits."});
+    EXPECT_EQ(app.butts[game::Up], 'w');
+    EXPECT_TRUE(mainWindow.isVisible());
+    testsupport::flushDeletes();
+    EXPECT_FALSE(isOpen());
+}
+
+TEST_F(SettingsWindow, AReadOnlyPreferencesFolderStillTakesTheSave)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "permissions do not bind root";
+    const testsupport::ReadOnlyFolder locked(tree.prefsFolder());
+    preff& window = open();
+    window.findChild<QCheckBox*>("soundbox")->click();
+    click(window, "PushButton1");
+    EXPECT_TRUE(desktop.messages.isEmpty());
+    EXPECT_EQ(tree.read(kPrefs), "30\r31\r28\r29\r32\r114\r1\r2\rStandard\r10\r");
 }

@@ -205,10 +205,15 @@ void Game::newgame()
         return;
     }
     const fw::FolderItem file = set.Child(levelFileName(n));
-    const auto content = file.Exists() ? file.ReadAll() : std::nullopt;
-    if (!content) {
+    if (!file.Exists()) {
         m_host.setMessage("Congratulation! You won!");
         victory = true;
+        return;
+    }
+    const auto content = file.ReadAll();
+    if (!content) {
+        victory = true;
+        m_host.levelUnreadable(file);
         return;
     }
     const level::LevelData data = level::readLevel(*content);

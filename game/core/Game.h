@@ -32,6 +32,8 @@ public:
     virtual bool isSoundPlaying(Sound sound) = 0;
     // The chosen set's folder is not there: the game stays out of play.
     virtual void levelSetMissing() = 0;
+    // A level's file is there but cannot be read: the game stays out of play.
+    virtual void levelUnreadable(const fw::FolderItem& file) = 0;
 };
 
 // "level 01" .. "level 09", then "level 10", "level 11", ...
@@ -67,7 +69,8 @@ public:
     // The end of the pause after a win: unlocks the keys and loads the next level.
     void Timer1_Action();
     // Loads level wichlevel of the chosen set and starts it; without its file the set is
-    // won and the game ends.
+    // won and the game ends. Only a missing file ends the set: one that is there but cannot
+    // be read is no win.
     void newgame();
     // Draws the loaded level on a cleared board and starts play on it.
     void startgame();

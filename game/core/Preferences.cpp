@@ -1,8 +1,6 @@
 // Reading and writing the preferences file.
 #include "game/core/Preferences.h"
 
-#include <iostream>
-
 #include <QDir>
 
 #include "shared/fw/Text.h"
@@ -15,15 +13,13 @@ const char* flag(bool on)
     return on ? "1" : "2";
 }
 
-// A failed write keeps the game running on the settings in memory.
-void writePrefsFile(const std::string& content)
+bool writePrefsFile(const std::string& content)
 {
     const fw::FolderItem folder = fw::PreferencesFolder();
     if (folder.isValid() && !folder.Exists())
         QDir().mkpath(folder.hostPath());
-    if (!preferencesFile().WriteText(content))
-        std::cerr << "vesperon: could not write the preferences file "
-                  << preferencesFile().hostPath().toStdString() << "; settings are kept for this run only\n";
+    // A player may lock the preferences folder and still let the game keep its file.
+    return preferencesFile().WriteText(content, fw::LockedFolder::WriteInPlace);
 }
 
 } // namespace
@@ -33,8 +29,17 @@ fw::FolderItem preferencesFile()
     return fw::PreferencesFolder().Child(kPreferencesFileName);
 }
 
+QString prefsNotSavedMessage()
+{
+    return QStringLiteral("The settings were not saved: \"%1\" could not be written. "
+                          "They stay in effect until the game quits.")
+        .arg(QDir::toNativeSeparators(preferencesFile().hostPath()));
+}
+
 fw::FolderItem levelSetFolder(const std::string& setName)
 {
+    if (setName.empty())
+        return {};
     return fw::GetFolderItem(":Levels").Child(setName);
 }
 
@@ -56,7 +61,7 @@ std::string Preferences::prefsText() const
     return text + fw::CR;
 }
 
-void Preferences::loadprefs()
+bool Preferences::loadprefs()
 {
     const fw::FolderItem file = preferencesFile();
     if (file.Exists() && !file.Directory()) {
@@ -70,10 +75,10 @@ void Preferences::loadprefs()
         lvlmapp = field(9);
         if (const auto count = levelCount(lvlmapp))
             lvlmappantal = fw::Str(*count);
-        return;
+        return true;
     }
     if (file.Exists())
-        return; // a folder stands in the file's place: nothing is read or written
+        return true; // a folder stands in the file's place: nothing is read or written
 
     const std::string n = fw::Str(levelCount("standard").value_or(0));
     Preferences defaults;
@@ -82,17 +87,18 @@ void Preferences::loadprefs()
     defaults.musicON = true;
     defaults.lvlmapp = "Standard";
     defaults.lvlmappantal = n;
-    writePrefsFile(defaults.prefsText());
+    const bool written = writePrefsFile(defaults.prefsText());
     butts = defaults.butts;
     soundON = defaults.soundON;
     musicON = defaults.musicON;
     lvlmapp = defaults.lvlmapp;
     lvlmappantal = defaults.lvlmappantal;
+    return written;
 }
 
-void Preferences::saveprefs()
+bool Preferences::saveprefs()
 {
-    writePrefsFile(prefsText());
+    return writePrefsFile(prefsText());
 }
 
 void Preferences::getthecodefromfile()

@@ -31,8 +31,10 @@ public:
     std::string lvlmappantal;
     std::array<std::string, kMaxLevelCodes + 1> codez;
 
-    void loadprefs();
-    void saveprefs();
+    // Both return false when the preferences file could not be written; the settings in
+    // memory then last until the game quits. loadprefs writes only on a first run.
+    bool loadprefs();
+    bool saveprefs();
     void getthecodefromfile();
 
     // The preferences file as it would be written now.
@@ -41,8 +43,12 @@ public:
 
 fw::FolderItem preferencesFile();
 
+// What the player is told when the preferences file could not be written.
+QString prefsNotSavedMessage();
+
 // The folder of a level set inside "Levels". The set's name is taken as one folder name,
-// so that a name holding ':' names its own folder and no path below another.
+// so that a name holding ':' names its own folder and no path below another, and an empty
+// name (from a damaged preferences file) names no folder at all, not "Levels" itself.
 fw::FolderItem levelSetFolder(const std::string& setName);
 
 // The items in a set's folder minus one (0 for an empty folder); nothing when the folder

@@ -11,6 +11,7 @@
 #include "game/windows/AboutBox.h"
 #include "game/windows/LoadGameWindow.h"
 #include "game/windows/SettingsWindow.h"
+#include "shared/gui/Desktop.h"
 #include "shared/gui/SingleWindow.h"
 
 namespace game {
@@ -51,7 +52,7 @@ int App::run()
 
 void App::Open()
 {
-    loadprefs();
+    const bool prefsWritten = loadprefs();
     Window1& window = fw::SingleWindow<Window1>::get([this] { return new Window1(*this, *m_sounds, m_menuBar.get()); });
     const MenuBar1* menuBar = m_menuBar.get();
     window.onSettings = [this, &window, menuBar] { showSettings(*this, &window, menuBar); };
@@ -64,6 +65,8 @@ void App::Open()
         showLoadGame(*this, &window, startAt, menuBar);
     };
     window.show();
+    if (!prefsWritten)
+        fw::MsgBox(&window, prefsNotSavedMessage());
 }
 
 } // namespace game

@@ -36,7 +36,7 @@ public:
     // Runs the event loop, whose first event is Open; returns the exit status.
     int run();
     // Loads the preferences (writing the defaults when there are none), then opens the
-    // main window.
+    // main window, over which a failed write of the defaults is reported.
     void Open();
 
     MenuBar1& MenuBar() { return *m_menuBar; }

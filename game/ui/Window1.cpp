@@ -2,6 +2,7 @@
 #include "game/ui/Window1.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
@@ -86,6 +87,8 @@ Window1::Window1(const Preferences& app, SoundBank& sounds, const fw::MenuBar* m
     m_Timer1 = new QTimer(this);
     m_Timer1->setObjectName(QStringLiteral("Timer1"));
     m_Timer1->setSingleShot(true);
+    // A coarse timer may end the pause a tenth of a second either side of it.
+    m_Timer1->setTimerType(Qt::PreciseTimer);
     m_Timer1->setInterval(kPauseMs);
     connect(m_Timer1, &QTimer::timeout, this, &Window1::Timer1_Action);
 
@@ -249,6 +252,13 @@ void Window1::levelSetMissing()
 {
     endGame();
     fw::MsgBox(this, QStringLiteral("Can't finde any levels!"));
+}
+
+void Window1::levelUnreadable(const fw::FolderItem& file)
+{
+    endGame();
+    fw::MsgBox(this, QStringLiteral("The level could not be loaded: \"%1\" could not be read.")
+                         .arg(QDir::toNativeSeparators(file.hostPath())));
 }
 
 bool Window1::event(QEvent* event)

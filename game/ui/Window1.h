@@ -59,6 +59,7 @@ public:
     void playSound(Sound sound) override;
     bool isSoundPlaying(Sound sound) override;
     void levelSetMissing() override;
+    void levelUnreadable(const fw::FolderItem& file) override;
 
 protected:
     bool event(QEvent* event) override;

@@ -340,7 +340,8 @@ void preff::PushButton1_Action()
     m_app.musicON = m_musicbox->isChecked();
     m_app.lvlmapp = m_shownSet;
     m_app.lvlmappantal = m_shownCount;
-    m_app.saveprefs();
+    if (!m_app.saveprefs())
+        fw::MsgBox(this, prefsNotSavedMessage());
     close();
 }
 

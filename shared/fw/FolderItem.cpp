@@ -116,11 +116,12 @@ std::optional<std::string> FolderItem::ReadAll() const
     return bytes.toStdString();
 }
 
-bool FolderItem::WriteText(const std::string& content) const
+bool FolderItem::WriteText(const std::string& content, LockedFolder locked) const
 {
     if (!isValid())
         return false;
     QSaveFile file(m_path);
+    file.setDirectWriteFallback(locked == LockedFolder::WriteInPlace);
     if (!file.open(QIODevice::WriteOnly))
         return false;
     const auto size = static_cast<qint64>(content.size());

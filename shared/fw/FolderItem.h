@@ -9,6 +9,9 @@
 
 namespace fw {
 
+// What WriteText does when the folder takes no new file beside the old one.
+enum class LockedFolder { Fail, WriteInPlace };
+
 class FolderItem {
 public:
     FolderItem() = default;
@@ -33,7 +36,10 @@ public:
     // unreadable file, or one larger than any file of ours could be.
     std::optional<std::string> ReadAll() const;
     // Replaces the file with content in one write; false when it could not be written.
-    bool WriteText(const std::string& content) const;
+    // The new content goes into a temporary file that then takes the old one's place; a
+    // folder that takes no new files fails, or, with WriteInPlace, has its writable file
+    // overwritten where it stands.
+    bool WriteText(const std::string& content, LockedFolder locked = LockedFolder::Fail) const;
 
 private:
     QString m_path;

@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QStringList>
+
 #include "game/core/Game.h"
 #include "tests/support/TempTree.h"
 #include "tests/support/TextLevel.h"
@@ -33,11 +35,13 @@ public:
     }
     bool isSoundPlaying(game::Sound sound) override { return playing[sound]; }
     void levelSetMissing() override { ++setMissing; }
+    void levelUnreadable(const fw::FolderItem& file) override { unreadable.append(file.hostPath()); }
 
     std::vector<int> changed;
     std::string message, levelLine, codeLine;
     int timerStarts = 0;
     int setMissing = 0;
+    QStringList unreadable; // the level files that were there but could not be read
     std::vector<game::Sound> played;
     std::map<game::Sound, bool> playing;
 };

@@ -18,6 +18,7 @@ public:
     void playSound(game::Sound) override {}
     bool isSoundPlaying(game::Sound) override { return false; }
     void levelSetMissing() override {}
+    void levelUnreadable(const fw::FolderItem&) override {}
 };
 
 } // namespace testsupport

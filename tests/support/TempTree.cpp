@@ -39,6 +39,13 @@ void TempTree::write(const QString& relative, const std::string& bytes) const
     out.write(bytes.data(), qint64(bytes.size()));
 }
 
+void TempTree::writeSparse(const QString& relative, qint64 size) const
+{
+    write(relative, "");
+    QFile file(path(relative));
+    ASSERT_TRUE(file.resize(size)) << file.fileName().toStdString();
+}
+
 void TempTree::mkdir(const QString& relative) const
 {
     QDir().mkpath(path(relative));
@@ -50,6 +57,17 @@ std::string TempTree::read(const QString& relative) const
     if (!in.open(QIODevice::ReadOnly))
         return "<missing>";
     return in.readAll().toStdString();
+}
+
+ReadOnlyFolder::ReadOnlyFolder(QString path)
+    : m_path(std::move(path))
+{
+    EXPECT_TRUE(QFile::setPermissions(m_path, QFile::ReadOwner | QFile::ExeOwner)) << m_path.toStdString();
+}
+
+ReadOnlyFolder::~ReadOnlyFolder()
+{
+    QFile::setPermissions(m_path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 } // namespace testsupport

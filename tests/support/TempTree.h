@@ -19,12 +19,27 @@ public:
     QString path(const QString& relative = {}) const;
     // Writes bytes to a file below the tree, making its folders.
     void write(const QString& relative, const std::string& bytes) const;
+    // A file of size zero bytes that takes no room on a disk that allows holes.
+    void writeSparse(const QString& relative, qint64 size) const;
     void mkdir(const QString& relative) const;
     std::string read(const QString& relative) const;
     QString prefsFolder() const { return path("prefs"); }
 
 private:
     QTemporaryDir m_dir;
+};
+
+// Takes away the owner's right to add or remove entries in a folder while it lives; the
+// files inside stay writable. Permissions do not bind root: tests that rely on it skip there.
+class ReadOnlyFolder {
+public:
+    explicit ReadOnlyFolder(QString path);
+    ~ReadOnlyFolder();
+    ReadOnlyFolder(const ReadOnlyFolder&) = delete;
+    ReadOnlyFolder& operator=(const ReadOnlyFolder&) = delete;
+
+private:
+    QString m_path;
 };
 
 } // namespace testsupport
