@@ -38,7 +38,7 @@ TEST_P(ConfirmingTheCode, TheSameCodeClosesTheWindowAndSaves)
     EXPECT_EQ(window2(), nullptr);
     ASSERT_EQ(desktop.saveDialogs.size(), 1u);
     EXPECT_EQ(desktop.saveDialogs[0].fileType, "R11o");
-    EXPECT_EQ(desktop.saveDialogs[0].proposedName, "Level 01");
+    EXPECT_EQ(desktop.saveDialogs[0].proposedPath, QDir::current().filePath("Level 01"));
     EXPECT_EQ(read("saved"), "\r\r\r\r\redc\r");
 }
 
@@ -103,7 +103,7 @@ TEST_F(Saving, TheSavedNameBecomesTheTitleAndTheNextProposal)
     EXPECT_EQ(editorWindow().windowTitle(), "Level Editor - My level");
     saveAs(path("second"));
     ASSERT_EQ(desktop.saveDialogs.size(), 2u);
-    EXPECT_EQ(desktop.saveDialogs[1].proposedName, "My level");
+    EXPECT_EQ(desktop.saveDialogs[1].proposedPath, path("My level"));
 }
 
 TEST_F(Saving, CancellingTheDialogWritesNothingAndTheNextSaveAsStartsEmpty)
@@ -357,4 +357,68 @@ TEST_F(Opening, CancellingTheDialogChangesNothing)
     EXPECT_EQ(editorWindow().grid(), before);
     EXPECT_EQ(editorWindow().windowTitle(), "Level Editor - Level 01");
     EXPECT_TRUE(desktop.messages.empty());
+}
+
+// Where the file dialogs start: the folder of the file last opened or saved, or the
+// working folder before any.
+class DialogFolder : public EditorTest {
+protected:
+    DialogFolder() { QDir::setCurrent(working.path()); }
+    ~DialogFolder() override { QDir::setCurrent(before); }
+
+    void mkdir(const QString& name) const { QDir(dir.path()).mkpath(name); }
+    QString lastProposal() const { return desktop.saveDialogs.back().proposedPath; }
+    QString convertProposal()
+    {
+        trigger("fileconvert");
+        QTest::mouseClick(converter()->PushButton1(), Qt::LeftButton);
+        return lastProposal();
+    }
+
+    const QString before = QDir::currentPath();
+    QTemporaryDir working;
+};
+
+TEST_F(DialogFolder, BeforeAnyFileTheDialogsStartInTheWorkingFolder)
+{
+    const QDir here = QDir::current();
+    trigger("Fileopen");
+    trigger("Fileopen");
+    EXPECT_EQ(desktop.openFolders, (std::vector<QString>{here.path(), here.path()})) << "a cancelled open moves nothing";
+    trigger("Filesave");
+    QTest::mouseClick(window2()->PushButton1(), Qt::LeftButton);
+    EXPECT_EQ(lastProposal(), here.filePath("Level 01"));
+    EXPECT_EQ(convertProposal(), here.filePath("Level"));
+}
+
+TEST_F(DialogFolder, AfterOpeningALevelSaveAsProposesItsNameInItsFolder)
+{
+    mkdir("Levels/MySet");
+    write("Levels/MySet/level 03", "1\r13\r\r\r\r\r");
+    desktop.openPaths.push_back(path("Levels/MySet/level 03"));
+    trigger("Fileopen");
+    placeAll(0, {5});
+    saveAs(path("Levels/MySet/level 03"));
+    EXPECT_EQ(lastProposal(), path("Levels/MySet/level 03"));
+    EXPECT_EQ(editorWindow().windowTitle(), "Level Editor - level 03");
+    EXPECT_EQ(read("Levels/MySet/level 03"), "1,5\r13\r\r\r\r\r");
+    EXPECT_EQ(convertProposal(), path("Levels/MySet/Level"));
+    trigger("Fileopen");
+    EXPECT_EQ(desktop.openFolders.back(), path("Levels/MySet"));
+}
+
+TEST_F(DialogFolder, EachSaveMovesTheFolderTheConvertersIncluded)
+{
+    mkdir("first");
+    mkdir("converted");
+    saveAs(path("first/mine"));
+    trigger("Fileopen");
+    EXPECT_EQ(desktop.openFolders.back(), path("first"));
+    EXPECT_EQ(convertProposal(), path("first/Level"));
+
+    desktop.savePaths.push_back(path("converted/Level"));
+    QTest::mouseClick(converter()->PushButton1(), Qt::LeftButton);
+    trigger("Filesave");
+    QTest::mouseClick(window2()->PushButton1(), Qt::LeftButton);
+    EXPECT_EQ(lastProposal(), path("converted/mine"));
 }

@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "editor/ui/FileTypes.h"
+#include "editor/ui/LastFolder.h"
 #include "shared/fw/FolderItem.h"
 #include "shared/fw/Text.h"
 #include "shared/gui/BoardView.h"
@@ -101,8 +102,9 @@ QString plainTitle(const QString& text)
     return escaped;
 }
 
-Window1::Window1(const fw::MenuBar& menuBar, QWidget* parent)
+Window1::Window1(const fw::MenuBar& menuBar, LastFolder& lastFolder, QWidget* parent)
     : QWidget(parent)
+    , m_lastFolder(lastFolder)
 {
     setObjectName(QStringLiteral("Window1"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
@@ -234,19 +236,21 @@ void Window1::savelevel()
     // The field holds Latin-1 only: what it shows comes from a file or through the validator.
     const std::string code = fw::codeBytes(m_EditField1->text()).value_or(std::string());
     const std::string content = level::writeLevelFile(m_grid, code);
-    const auto path = fw::GetSaveFolderItem(this, QString::fromLatin1(FileTypes::R11o), m_lvlname);
+    const auto path =
+        fw::GetSaveFolderItem(this, QString::fromLatin1(FileTypes::R11o), m_lastFolder.proposal(m_lvlname));
     if (!path)
         return;
     if (!fw::FolderItem(*path).WriteText(content)) {
         fw::MsgBox(this, notSavedMessage(*path));
         return;
     }
+    m_lastFolder.remember(*path);
     setLvlname(QFileInfo(*path).fileName());
 }
 
 void Window1::openlevel()
 {
-    const auto path = fw::GetOpenFolderItem(this);
+    const auto path = fw::GetOpenFolderItem(this, m_lastFolder.path());
     if (!path)
         return;
     const auto content = fw::FolderItem(*path).ReadAll();
@@ -254,6 +258,7 @@ void Window1::openlevel()
         fw::MsgBox(this, QStringLiteral("\"%1\" could not be opened.").arg(QDir::toNativeSeparators(*path)));
         return;
     }
+    m_lastFolder.remember(*path);
     setLvlname(QFileInfo(*path).fileName());
     m_opened = level::readLevel(*content);
     m_EditField1->setText(fw::codeText(level::decodeLevelCode(m_opened.readlvldata[6])));
