@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QSignalBlocker>
 #include <QToolButton>
 #include <QValidator>
 #include <QVBoxLayout>
@@ -95,6 +96,20 @@ QString notSavedMessage(const QString& path)
     return QStringLiteral("The level was not saved: \"%1\" could not be written.").arg(QDir::toNativeSeparators(path));
 }
 
+void takeCodeCharacters(QLineEdit& field)
+{
+    field.setValidator(new CodeValidator(&field));
+    // Else a refused key would do nothing without a sign, as on a layout of other letters.
+    QObject::connect(&field, &QLineEdit::inputRejected, &field, &fw::Beep);
+    // A code read from a file may hold any byte; the validator then lets every edit
+    // through, so an edit of such a code drops what no typed code may hold.
+    QObject::connect(&field, &QLineEdit::textEdited, &field, [&field](const QString& edited) {
+        const QString kept = withoutOtherCharacters(edited);
+        if (kept != edited)
+            field.setText(kept);
+    });
+}
+
 QString plainTitle(const QString& text)
 {
     QString escaped = text;
@@ -142,14 +157,7 @@ Window1::Window1(const fw::MenuBar& menuBar, LastFolder& lastFolder, QWidget* pa
     m_EditField1->setGeometry(655, 425, 125, 22);
     m_EditField1->setEchoMode(QLineEdit::Password);
     fw::acceptAnyLength(*m_EditField1);
-    m_EditField1->setValidator(new CodeValidator(m_EditField1));
-    // A code read from a file may hold any byte; the validator then lets every edit
-    // through, so an edit of such a code drops what no typed code may hold.
-    connect(m_EditField1, &QLineEdit::textEdited, this, [this](const QString& edited) {
-        const QString kept = withoutOtherCharacters(edited);
-        if (kept != edited)
-            m_EditField1->setText(kept);
-    });
+    takeCodeCharacters(*m_EditField1);
 
     makeLabel(content, QStringLiteral("StaticText2"), QStringLiteral("Levelcode:"), {655, 405, 100, 20});
 
@@ -261,7 +269,11 @@ void Window1::openlevel()
     m_lastFolder.remember(*path);
     setLvlname(QFileInfo(*path).fileName());
     m_opened = level::readLevel(*content);
-    m_EditField1->setText(fw::codeText(level::decodeLevelCode(m_opened.readlvldata[6])));
+    {
+        // A stored code may hold what no key may type; Qt reports that as a refused key.
+        const QSignalBlocker noBeep(m_EditField1);
+        m_EditField1->setText(fw::codeText(level::decodeLevelCode(m_opened.readlvldata[6])));
+    }
     m_grid = level::drawOpenedLevel(m_opened);
     m_ban->update();
 }

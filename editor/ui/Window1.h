@@ -88,6 +88,10 @@ private:
 // What a save that could not write to path tells the designer.
 QString notSavedMessage(const QString& path);
 
+// Makes field take the characters a typed level code may hold, the same in every code
+// field, and beep at a key it refuses.
+void takeCodeCharacters(QLineEdit& field);
+
 // A window title that shows text exactly, with Qt's "[*]" placeholder taken literally.
 QString plainTitle(const QString& text);
 
