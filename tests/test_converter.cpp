@@ -91,9 +91,9 @@ void PrintTo(const SizeCase& c, std::ostream* out)
     *out << c.name;
 }
 
-class SokobanSize : public ::testing::TestWithParam<SizeCase> {};
+class PastedLevelSize : public ::testing::TestWithParam<SizeCase> {};
 
-TEST_P(SokobanSize, ReachesToTheLastNotationCharacterAndFitsUpToTwelveByTwelve)
+TEST_P(PastedLevelSize, ReachesToTheLastNotationCharacterAndFitsUpToTwelveByTwelve)
 {
     const level::SokobanSize size = level::sokobanLevelSize(GetParam().text);
     EXPECT_EQ(size.columns, GetParam().columns);
@@ -112,7 +112,7 @@ std::string rows(int count, const std::string& row)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Texts, SokobanSize,
+    Texts, PastedLevelSize,
     ::testing::Values(
         SizeCase{"Empty", "", 0, 0},
         SizeCase{"FloorOnly", "  x\r\t\r", 0, 0},

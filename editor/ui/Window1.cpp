@@ -99,7 +99,7 @@ QString notSavedMessage(const QString& path)
 void takeCodeCharacters(QLineEdit& field)
 {
     field.setValidator(new CodeValidator(&field));
-    // Else a refused key would do nothing without a sign, as on a layout of other letters.
+    // A refused key must not pass unnoticed: on another keyboard layout it may be every key.
     QObject::connect(&field, &QLineEdit::inputRejected, &field, &fw::Beep);
     // A code read from a file may hold any byte; the validator then lets every edit
     // through, so an edit of such a code drops what no typed code may hold.
