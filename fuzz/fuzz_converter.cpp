@@ -1,4 +1,5 @@
-// Fuzz target: pasted text through the level converter gives a proper four-field level file.
+// Fuzz target: pasted text through the level converter gives a proper four-field level file,
+// or nothing exactly when the level does not fit the board.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -11,7 +12,12 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const std::string file = level::convertSokobanLevel(std::string_view(reinterpret_cast<const char*>(data), size));
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    const auto converted = level::convertSokobanLevel(text);
+    fuzz::require(converted.has_value() == level::sokobanLevelSize(text).fitsBoard());
+    if (!converted)
+        return 0;
+    const std::string& file = *converted;
     fuzz::require(std::count(file.begin(), file.end(), fw::CR) == 4 && file.back() == fw::CR);
     std::size_t start = 0;
     for (int field = 1; field <= 4; ++field) {

@@ -19,7 +19,7 @@ TEST(Converter, AnEmptyTextGivesFourCarriageReturns)
 TEST(Converter, TheHelpTextsExampleLevelGivesItsCells)
 {
     const std::string example = " #####\r ###   ##\r##   #  ##\r#  * * * #\r#+  $ *  #\r#### * ###\r   #  ##\r   ####";
-    const std::string file = convertSokobanLevel(example);
+    const std::string file = convertSokobanLevel(example).value();
     const std::string walls = fw::NthField(file, "\r", 1);
     EXPECT_EQ(fw::CountFields(walls, ","), 33);
     EXPECT_EQ(walls.substr(0, 9), "1,2,3,4,5");
@@ -45,23 +45,85 @@ TEST(Converter, GhostsOnGravesAloneGiveNoStrayCommas)
     EXPECT_EQ(convertSokobanLevel("*+"), "\r1\r0\r1,0\r");
 }
 
-TEST(Converter, OnlyTheFirst143CharactersAreLookedAt)
-{
-    const std::string text = std::string(142, ' ') + "#$";
-    EXPECT_EQ(convertSokobanLevel(text), "142\r\r\r\r");
-}
-
-TEST(Converter, CellsBeyondTheBoardAreNotWritten)
-{
-    // Eleven row ends put the counter on row 11; the long row after it runs off the board.
-    std::string text(11, '\r');
-    text += std::string(12, ' ') + std::string(100, '#');
-    EXPECT_EQ(convertSokobanLevel(text), "\r\r\r\r");
-    // A twelfth row end takes a cell like any other character.
-    EXPECT_EQ(convertSokobanLevel(std::string(12, '\r') + "#"), "133\r\r\r\r");
-}
-
 TEST(Converter, MultiByteCharactersTakeOneCell)
 {
     EXPECT_EQ(convertSokobanLevel("\xc3\xa9#"), "1\r\r\r\r");
 }
+
+// How far a pasted level reaches, and whether it fits the 12 by 12 board.
+
+TEST(Converter, ATwelveByTwelveLevelOf155CharactersConvertsWhole)
+{
+    std::string text = std::string(12, '#');
+    for (int row = 1; row <= 10; ++row)
+        text += '\r' + ('#' + std::string(10, ' ') + '#');
+    text += '\r' + std::string(12, '#');
+    text[13 + 1] = '@';
+    text[13 + 2] = '$';
+    text[10 * 13 + 10] = '.';
+    ASSERT_EQ(text.size(), 155u);
+    std::string border;
+    for (int cell = 0; cell < 144; ++cell) {
+        if (cell < 12 || cell >= 132 || cell % 12 == 0 || cell % 12 == 11)
+            border += (border.empty() ? "" : ",") + std::to_string(cell);
+    }
+    EXPECT_EQ(convertSokobanLevel(text), border + "\r13\r14\r130\r");
+}
+
+TEST(Converter, TheHelpTextsExampleConvertsTheSameWithTheBlanksTabsAndNoteAfterItsRows)
+{
+    const std::string bare = " #####\r ###   ##\r##   #  ##\r#  * * * #\r#+  $ *  #\r#### * ###\r   #  ##\r   ####";
+    const std::string pasted = " #####\r ###   ##\r##   #  ##" + std::string(22, ' ') + "\r#  * * * #"
+        + std::string(18, '\t') + "(max 12x12)\r#+  $ *  #\r#### * ###\r   #  ##\r   ####";
+    ASSERT_TRUE(convertSokobanLevel(bare).has_value());
+    EXPECT_EQ(convertSokobanLevel(pasted), convertSokobanLevel(bare));
+}
+
+struct SizeCase {
+    const char* name;
+    std::string text;
+    std::size_t columns;
+    std::size_t rows;
+};
+
+void PrintTo(const SizeCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+class PastedLevelSize : public ::testing::TestWithParam<SizeCase> {};
+
+TEST_P(PastedLevelSize, ReachesToTheLastNotationCharacterAndFitsUpToTwelveByTwelve)
+{
+    const level::SokobanSize size = level::sokobanLevelSize(GetParam().text);
+    EXPECT_EQ(size.columns, GetParam().columns);
+    EXPECT_EQ(size.rows, GetParam().rows);
+    const bool fits = GetParam().columns <= 12 && GetParam().rows <= 12;
+    EXPECT_EQ(size.fitsBoard(), fits);
+    EXPECT_EQ(convertSokobanLevel(GetParam().text).has_value(), fits) << "a level that does not fit is refused";
+}
+
+std::string rows(int count, const std::string& row)
+{
+    std::string text;
+    for (int i = 0; i < count; ++i)
+        text += (i == 0 ? "" : "\r") + row;
+    return text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, PastedLevelSize,
+    ::testing::Values(
+        SizeCase{"Empty", "", 0, 0},
+        SizeCase{"FloorOnly", "  x\r\t\r", 0, 0},
+        SizeCase{"TwelveColumnsThenBlanks", std::string(12, '#') + std::string(30, ' ') + "\r#", 12, 2},
+        SizeCase{"TwelveColumnsThenTabsAndANote", "#" + std::string(10, ' ') + ".\t\t(max 12x12)", 12, 1},
+        SizeCase{"ThirteenColumns", std::string(13, '#'), 13, 1},
+        SizeCase{"AGraveInTheThirteenthColumn", "#\r" + std::string(12, ' ') + ".", 13, 2},
+        SizeCase{"TwelveRowsThenEmptyRows", rows(12, "#") + "\r\r  \r", 1, 12},
+        SizeCase{"ThirteenRows", rows(13, "#"), 1, 13},
+        SizeCase{"ThirteenRowsByALeadingRowEnd", "\r" + rows(12, "#"), 1, 13},
+        SizeCase{"ALineFeedTakesACell", std::string(12, '#') + "\r\n" + std::string(12, '#'), 13, 2},
+        SizeCase{"AMultiByteCharacterTakesOneCell", std::string(11, ' ') + "\xc3\xa9#", 13, 1},
+        SizeCase{"ALongRowOfFloorBeforeTheLevel", std::string(200, ' ') + "\r#", 1, 2}),
+    [](const auto& info) { return std::string(info.param.name); });

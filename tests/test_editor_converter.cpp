@@ -92,7 +92,7 @@ TEST_F(Converter, AnEmptyTextGivesFourCarriageReturns)
     convertTo("empty");
     ASSERT_EQ(desktop.saveDialogs.size(), 1u);
     EXPECT_EQ(desktop.saveDialogs[0].fileType, "R11o");
-    EXPECT_EQ(desktop.saveDialogs[0].proposedName, "Level");
+    EXPECT_EQ(desktop.saveDialogs[0].proposedPath, QDir::current().filePath("Level"));
     EXPECT_EQ(read("empty"), "\r\r\r\r");
 }
 
@@ -139,3 +139,50 @@ TEST_F(Converter, ConvertAgainBringsBackTheOpenWindowAndCloseEndsIt)
     EXPECT_EQ(converter(), nullptr);
     EXPECT_TRUE(open().EditField1()->toPlainText().isEmpty());
 }
+
+// Only a level that fits the board is converted.
+
+TEST_F(Converter, ATwelveByTwelveLevelWithBlanksAfterItsRowsConvertsWhole)
+{
+    QStringList rows;
+    for (int row = 0; row < 12; ++row)
+        rows << QString(12, '#') + "   ";
+    paste(rows.join('\n'));
+    convertTo("full");
+    std::string walls;
+    for (int cell = 0; cell < 144; ++cell)
+        walls += (cell == 0 ? "" : ",") + std::to_string(cell);
+    EXPECT_EQ(read("full"), walls + "\r\r\r\r");
+    EXPECT_TRUE(desktop.messages.empty());
+}
+
+struct TooLarge {
+    const char* name;
+    QString text;
+    const char* size;
+};
+
+void PrintTo(const TooLarge& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+class ALevelTooLarge : public Converter, public ::testing::WithParamInterface<TooLarge> {};
+
+TEST_P(ALevelTooLarge, IsRefusedWithItsSizeAndNothingIsWritten)
+{
+    paste(GetParam().text);
+    convertTo("Level");
+    EXPECT_TRUE(desktop.saveDialogs.empty()) << "no file is asked for";
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_EQ(desktop.messages[0], QStringLiteral("This level does not fit the board: it is %1, and the board has 12 "
+                                                  "columns and 12 rows. Nothing was saved.")
+                                       .arg(QLatin1String(GetParam().size)));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Levels, ALevelTooLarge,
+    ::testing::Values(TooLarge{"ThirteenColumns", "#  $  .  @  #   \n#", "13 columns wide and 2 rows high"},
+                      TooLarge{"ThirteenRows", QString("#\n").repeated(13), "1 column wide and 13 rows high"}),
+    [](const auto& info) { return std::string(info.param.name); });

@@ -11,6 +11,7 @@
 
 #include "tests/support/EditorFixture.h"
 #include "tests/support/TextLevel.h"
+#include "tests/support/Typing.h"
 
 using level::CellKind;
 using testsupport::EditorTest;
@@ -38,7 +39,7 @@ TEST_P(ConfirmingTheCode, TheSameCodeClosesTheWindowAndSaves)
     EXPECT_EQ(window2(), nullptr);
     ASSERT_EQ(desktop.saveDialogs.size(), 1u);
     EXPECT_EQ(desktop.saveDialogs[0].fileType, "R11o");
-    EXPECT_EQ(desktop.saveDialogs[0].proposedName, "Level 01");
+    EXPECT_EQ(desktop.saveDialogs[0].proposedPath, QDir::current().filePath("Level 01"));
     EXPECT_EQ(read("saved"), "\r\r\r\r\redc\r");
 }
 
@@ -103,7 +104,7 @@ TEST_F(Saving, TheSavedNameBecomesTheTitleAndTheNextProposal)
     EXPECT_EQ(editorWindow().windowTitle(), "Level Editor - My level");
     saveAs(path("second"));
     ASSERT_EQ(desktop.saveDialogs.size(), 2u);
-    EXPECT_EQ(desktop.saveDialogs[1].proposedName, "My level");
+    EXPECT_EQ(desktop.saveDialogs[1].proposedPath, path("My level"));
 }
 
 TEST_F(Saving, CancellingTheDialogWritesNothingAndTheNextSaveAsStartsEmpty)
@@ -357,4 +358,167 @@ TEST_F(Opening, CancellingTheDialogChangesNothing)
     EXPECT_EQ(editorWindow().grid(), before);
     EXPECT_EQ(editorWindow().windowTitle(), "Level Editor - Level 01");
     EXPECT_TRUE(desktop.messages.empty());
+}
+
+// Where the file dialogs start: the folder of the file last opened or saved, or the
+// working folder before any.
+class DialogFolder : public EditorTest {
+protected:
+    DialogFolder() { QDir::setCurrent(working.path()); }
+    ~DialogFolder() override { QDir::setCurrent(before); }
+
+    void mkdir(const QString& name) const { QDir(dir.path()).mkpath(name); }
+    QString lastProposal() const { return desktop.saveDialogs.back().proposedPath; }
+    QString convertProposal()
+    {
+        trigger("fileconvert");
+        QTest::mouseClick(converter()->PushButton1(), Qt::LeftButton);
+        return lastProposal();
+    }
+
+    const QString before = QDir::currentPath();
+    QTemporaryDir working;
+};
+
+TEST_F(DialogFolder, BeforeAnyFileTheDialogsStartInTheWorkingFolder)
+{
+    const QDir here = QDir::current();
+    trigger("Fileopen");
+    trigger("Fileopen");
+    EXPECT_EQ(desktop.openFolders, (std::vector<QString>{here.path(), here.path()})) << "a cancelled open moves nothing";
+    trigger("Filesave");
+    QTest::mouseClick(window2()->PushButton1(), Qt::LeftButton);
+    EXPECT_EQ(lastProposal(), here.filePath("Level 01"));
+    EXPECT_EQ(convertProposal(), here.filePath("Level"));
+}
+
+TEST_F(DialogFolder, AfterOpeningALevelSaveAsProposesItsNameInItsFolder)
+{
+    mkdir("Levels/MySet");
+    write("Levels/MySet/level 03", "1\r13\r\r\r\r\r");
+    desktop.openPaths.push_back(path("Levels/MySet/level 03"));
+    trigger("Fileopen");
+    placeAll(0, {5});
+    saveAs(path("Levels/MySet/level 03"));
+    EXPECT_EQ(lastProposal(), path("Levels/MySet/level 03"));
+    EXPECT_EQ(editorWindow().windowTitle(), "Level Editor - level 03");
+    EXPECT_EQ(read("Levels/MySet/level 03"), "1,5\r13\r\r\r\r\r");
+    EXPECT_EQ(convertProposal(), path("Levels/MySet/Level"));
+    trigger("Fileopen");
+    EXPECT_EQ(desktop.openFolders.back(), path("Levels/MySet"));
+}
+
+TEST_F(DialogFolder, EachSaveMovesTheFolderTheConvertersIncluded)
+{
+    mkdir("first");
+    mkdir("converted");
+    saveAs(path("first/mine"));
+    trigger("Fileopen");
+    EXPECT_EQ(desktop.openFolders.back(), path("first"));
+    EXPECT_EQ(convertProposal(), path("first/Level"));
+
+    desktop.savePaths.push_back(path("converted/Level"));
+    QTest::mouseClick(converter()->PushButton1(), Qt::LeftButton);
+    trigger("Filesave");
+    QTest::mouseClick(window2()->PushButton1(), Qt::LeftButton);
+    EXPECT_EQ(lastProposal(), path("converted/mine"));
+}
+
+// The code typed at the keyboard lands in the confirmation window, which takes the same
+// characters as the editor's code field.
+class TypingTheCode : public EditorTest {
+protected:
+    // The confirmation window in front, as Save As leaves it, to type into.
+    QWindow* confirmation()
+    {
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window2()));
+        return window2()->windowHandle();
+    }
+    std::string savedWith(const std::string& code) const
+    {
+        return "\r\r\r\r\r" + level::encodeLevelCode(code) + "\r";
+    }
+};
+
+class TypingTheCodeAndPressing : public TypingTheCode, public ::testing::WithParamInterface<bool> {
+protected:
+    QPushButton* button() const { return GetParam() ? window2()->PushButton1() : window2()->PushButton2(); }
+};
+
+TEST_P(TypingTheCodeAndPressing, SavesTheLevelWithThatCode)
+{
+    testsupport::typeText(editorWindow().EditField1(), "Moon rise");
+    desktop.savePaths.push_back(path("typed"));
+    trigger("Filesave");
+    testsupport::typeText(confirmation(), "Moon rise");
+    QTest::mouseClick(button(), Qt::LeftButton);
+    flushDeletes();
+    EXPECT_EQ(window2(), nullptr);
+    EXPECT_EQ(read("typed"), savedWith("Moon rise"));
+}
+
+INSTANTIATE_TEST_SUITE_P(OkAndClose, TypingTheCodeAndPressing, ::testing::Bool(),
+                         [](const auto& info) { return info.param ? "Ok" : "Close"; });
+
+TEST_F(TypingTheCode, GoesToTheFieldAfterAMismatchAndEachTimeTheWindowComesBack)
+{
+    testsupport::typeText(editorWindow().EditField1(), "abc");
+    trigger("Filesave");
+    testsupport::typeText(confirmation(), "abd");
+    QTest::mouseClick(window2()->PushButton1(), Qt::LeftButton);
+    EXPECT_EQ(window2()->EditField1()->text(), kMismatch);
+
+    QTest::keyClick(confirmation(), Qt::Key_A, Qt::ControlModifier);
+    testsupport::typeText(confirmation(), "a");
+    editorWindow().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&editorWindow()));
+    trigger("Filesave");
+    testsupport::typeText(confirmation(), "bc");
+    desktop.savePaths.push_back(path("retyped"));
+    QTest::mouseClick(window2()->PushButton1(), Qt::LeftButton);
+    EXPECT_EQ(read("retyped"), savedWith("abc"));
+    EXPECT_EQ(desktop.beeps, 0);
+}
+
+struct TypedCharacter {
+    const char* name;
+    QString character;
+    bool taken;
+};
+
+void PrintTo(const TypedCharacter& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+class ACharacterTypedIntoTheCodeFields : public TypingTheCode, public ::testing::WithParamInterface<TypedCharacter> {};
+
+TEST_P(ACharacterTypedIntoTheCodeFields, IsTakenByBothOrRefusedByBothWithABeep)
+{
+    trigger("Filesave");
+    const TypedCharacter& c = GetParam();
+    for (QLineEdit* field : {editorWindow().EditField1(), window2()->EditField1()}) {
+        const int beeps = desktop.beeps;
+        testsupport::typeText(field, "a" + c.character + "b");
+        EXPECT_EQ(field->text(), c.taken ? "a" + c.character + "b" : "ab") << field->window()->objectName().toStdString();
+        EXPECT_EQ(desktop.beeps - beeps, c.taken ? 0 : 1) << field->window()->objectName().toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Characters, ACharacterTypedIntoTheCodeFields,
+    ::testing::Values(TypedCharacter{"Letter", "q", true}, TypedCharacter{"Blank", " ", true},
+                      TypedCharacter{"Tilde", "~", true}, TypedCharacter{"NoBreakSpace", "\u00a0", true},
+                      TypedCharacter{"EAcute", "\u00e9", true}, TypedCharacter{"YDiaeresis", "\u00ff", true},
+                      TypedCharacter{"AMacron", "\u0100", false}, TypedCharacter{"CyrillicZhe", "\u0416", false},
+                      TypedCharacter{"Euro", "\u20ac", false}, TypedCharacter{"Ideograph", "\u4e2d", false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(TypingTheCode, OpeningACodeNoKeyCouldTypeMakesNoBeep)
+{
+    write("odd code", "\r\r\r\r\r\x03z\r");
+    desktop.openPaths.push_back(path("odd code"));
+    trigger("Fileopen");
+    EXPECT_EQ(editorWindow().EditField1()->text(), QStringLiteral("x\x01"));
+    EXPECT_EQ(desktop.beeps, 0);
 }

@@ -106,7 +106,7 @@ Window1& App::window1()
     bool made = false;
     Window1& window = fw::SingleWindow<Window1>::get([&] {
         made = true;
-        return new Window1(m_MenuBar1);
+        return new Window1(m_MenuBar1, m_lastFolder);
     });
     if (made) {
         // The menus ask for enabling each time they open, as the menu-enabling event does.
@@ -124,7 +124,7 @@ Window2& App::window2()
 
 convertwindow& App::convertWindow()
 {
-    return fw::SingleWindow<convertwindow>::get([this] { return new convertwindow(m_MenuBar1); });
+    return fw::SingleWindow<convertwindow>::get([this] { return new convertwindow(m_MenuBar1, m_lastFolder); });
 }
 
 } // namespace editor

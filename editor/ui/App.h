@@ -2,6 +2,7 @@
 // handlers by name, and the windows, each made at most once.
 #pragma once
 
+#include "editor/ui/LastFolder.h"
 #include "shared/gui/MenuBar.h"
 
 namespace editor {
@@ -35,6 +36,7 @@ public:
 
 private:
     fw::MenuBar m_MenuBar1;
+    LastFolder m_lastFolder; // shared by the editor's and the converter's dialogs
 };
 
 } // namespace editor

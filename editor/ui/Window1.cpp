@@ -9,11 +9,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QSignalBlocker>
 #include <QToolButton>
 #include <QValidator>
 #include <QVBoxLayout>
 
 #include "editor/ui/FileTypes.h"
+#include "editor/ui/LastFolder.h"
 #include "shared/fw/FolderItem.h"
 #include "shared/fw/Text.h"
 #include "shared/gui/BoardView.h"
@@ -94,6 +96,20 @@ QString notSavedMessage(const QString& path)
     return QStringLiteral("The level was not saved: \"%1\" could not be written.").arg(QDir::toNativeSeparators(path));
 }
 
+void takeCodeCharacters(QLineEdit& field)
+{
+    field.setValidator(new CodeValidator(&field));
+    // A refused key must not pass unnoticed: on another keyboard layout it may be every key.
+    QObject::connect(&field, &QLineEdit::inputRejected, &field, &fw::Beep);
+    // A code read from a file may hold any byte; the validator then lets every edit
+    // through, so an edit of such a code drops what no typed code may hold.
+    QObject::connect(&field, &QLineEdit::textEdited, &field, [&field](const QString& edited) {
+        const QString kept = withoutOtherCharacters(edited);
+        if (kept != edited)
+            field.setText(kept);
+    });
+}
+
 QString plainTitle(const QString& text)
 {
     QString escaped = text;
@@ -101,8 +117,9 @@ QString plainTitle(const QString& text)
     return escaped;
 }
 
-Window1::Window1(const fw::MenuBar& menuBar, QWidget* parent)
+Window1::Window1(const fw::MenuBar& menuBar, LastFolder& lastFolder, QWidget* parent)
     : QWidget(parent)
+    , m_lastFolder(lastFolder)
 {
     setObjectName(QStringLiteral("Window1"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
@@ -140,14 +157,7 @@ Window1::Window1(const fw::MenuBar& menuBar, QWidget* parent)
     m_EditField1->setGeometry(655, 425, 125, 22);
     m_EditField1->setEchoMode(QLineEdit::Password);
     fw::acceptAnyLength(*m_EditField1);
-    m_EditField1->setValidator(new CodeValidator(m_EditField1));
-    // A code read from a file may hold any byte; the validator then lets every edit
-    // through, so an edit of such a code drops what no typed code may hold.
-    connect(m_EditField1, &QLineEdit::textEdited, this, [this](const QString& edited) {
-        const QString kept = withoutOtherCharacters(edited);
-        if (kept != edited)
-            m_EditField1->setText(kept);
-    });
+    takeCodeCharacters(*m_EditField1);
 
     makeLabel(content, QStringLiteral("StaticText2"), QStringLiteral("Levelcode:"), {655, 405, 100, 20});
 
@@ -234,19 +244,21 @@ void Window1::savelevel()
     // The field holds Latin-1 only: what it shows comes from a file or through the validator.
     const std::string code = fw::codeBytes(m_EditField1->text()).value_or(std::string());
     const std::string content = level::writeLevelFile(m_grid, code);
-    const auto path = fw::GetSaveFolderItem(this, QString::fromLatin1(FileTypes::R11o), m_lvlname);
+    const auto path =
+        fw::GetSaveFolderItem(this, QString::fromLatin1(FileTypes::R11o), m_lastFolder.proposal(m_lvlname));
     if (!path)
         return;
     if (!fw::FolderItem(*path).WriteText(content)) {
         fw::MsgBox(this, notSavedMessage(*path));
         return;
     }
+    m_lastFolder.remember(*path);
     setLvlname(QFileInfo(*path).fileName());
 }
 
 void Window1::openlevel()
 {
-    const auto path = fw::GetOpenFolderItem(this);
+    const auto path = fw::GetOpenFolderItem(this, m_lastFolder.path());
     if (!path)
         return;
     const auto content = fw::FolderItem(*path).ReadAll();
@@ -254,9 +266,14 @@ void Window1::openlevel()
         fw::MsgBox(this, QStringLiteral("\"%1\" could not be opened.").arg(QDir::toNativeSeparators(*path)));
         return;
     }
+    m_lastFolder.remember(*path);
     setLvlname(QFileInfo(*path).fileName());
     m_opened = level::readLevel(*content);
-    m_EditField1->setText(fw::codeText(level::decodeLevelCode(m_opened.readlvldata[6])));
+    {
+        // A stored code may hold what no key may type; Qt reports that as a refused key.
+        const QSignalBlocker noBeep(m_EditField1);
+        m_EditField1->setText(fw::codeText(level::decodeLevelCode(m_opened.readlvldata[6])));
+    }
     m_grid = level::drawOpenedLevel(m_opened);
     m_ban->update();
 }

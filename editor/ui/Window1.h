@@ -23,10 +23,13 @@ class MenuBar;
 
 namespace editor {
 
+class LastFolder;
+
 class Window1 : public QWidget {
     Q_OBJECT
 public:
-    explicit Window1(const fw::MenuBar& menuBar, QWidget* parent = nullptr);
+    // The file dialogs start in lastFolder, and each file opened or saved moves it.
+    Window1(const fw::MenuBar& menuBar, LastFolder& lastFolder, QWidget* parent = nullptr);
 
     // New Level: all floor, the name "Level 01", no code; the tool stays.
     void cleaneditor();
@@ -68,6 +71,7 @@ private:
     void setLvlname(const QString& name);
     QToolButton* makeButton(QWidget* content, int pictureId, int left, int top);
 
+    LastFolder& m_lastFolder;
     level::Grid m_grid{};
     int m_vilkentool = 0;
     level::LevelData m_opened;
@@ -83,6 +87,10 @@ private:
 
 // What a save that could not write to path tells the designer.
 QString notSavedMessage(const QString& path);
+
+// Makes field take the characters a typed level code may hold, the same in every code
+// field, and beep at a key it refuses.
+void takeCodeCharacters(QLineEdit& field);
 
 // A window title that shows text exactly, with Qt's "[*]" placeholder taken literally.
 QString plainTitle(const QString& text);

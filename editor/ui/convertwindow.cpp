@@ -7,10 +7,12 @@
 #include <QPushButton>
 
 #include "editor/ui/FileTypes.h"
+#include "editor/ui/LastFolder.h"
 #include "editor/ui/Window1.h"
 #include "shared/fw/FolderItem.h"
 #include "shared/gui/Desktop.h"
 #include "shared/gui/MenuBar.h"
+#include "shared/level/CellKind.h"
 #include "shared/level/Converter.h"
 
 namespace editor {
@@ -47,6 +49,19 @@ const QString kConverterHelp = QStringLiteral(
     "Dont include levelname or levelinfo.\n"
     "Convert one level a time.");
 
+// What the designer is told of a level too large for the board.
+QString tooLargeMessage(level::SokobanSize size)
+{
+    const auto count = [](std::size_t n, const char* one, const char* many) {
+        return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
+    };
+    return QStringLiteral("This level does not fit the board: it is %1 wide and %2 high, and the board has "
+                          "%3 columns and %4 rows. Nothing was saved.")
+        .arg(count(size.columns, "column", "columns"), count(size.rows, "row", "rows"))
+        .arg(level::kColumns)
+        .arg(level::kRows);
+}
+
 } // namespace
 
 QTextOption HelpText::textOption() const
@@ -79,8 +94,9 @@ QString withCarriageReturns(QString text)
     return text;
 }
 
-convertwindow::convertwindow(const fw::MenuBar& menuBar, QWidget* parent)
+convertwindow::convertwindow(const fw::MenuBar& menuBar, LastFolder& lastFolder, QWidget* parent)
     : QWidget(parent)
+    , m_lastFolder(lastFolder)
 {
     setObjectName(QStringLiteral("convertwindow"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
@@ -120,7 +136,13 @@ convertwindow::convertwindow(const fw::MenuBar& menuBar, QWidget* parent)
 
 void convertwindow::PushButton1_Action()
 {
-    saveit(level::convertSokobanLevel(withCarriageReturns(m_EditField1->toPlainText()).toStdString()));
+    const std::string text = withCarriageReturns(m_EditField1->toPlainText()).toStdString();
+    const auto file = level::convertSokobanLevel(text);
+    if (!file) {
+        fw::MsgBox(this, tooLargeMessage(level::sokobanLevelSize(text)));
+        return;
+    }
+    saveit(*file);
 }
 
 void convertwindow::PushButton2_Action()
@@ -130,11 +152,15 @@ void convertwindow::PushButton2_Action()
 
 void convertwindow::saveit(const std::string& content)
 {
-    const auto path = fw::GetSaveFolderItem(this, QString::fromLatin1(FileTypes::R11o), QStringLiteral("Level"));
+    const auto path = fw::GetSaveFolderItem(this, QString::fromLatin1(FileTypes::R11o),
+                                            m_lastFolder.proposal(QStringLiteral("Level")));
     if (!path)
         return;
-    if (!fw::FolderItem(*path).WriteText(content))
+    if (!fw::FolderItem(*path).WriteText(content)) {
         fw::MsgBox(this, notSavedMessage(*path));
+        return;
+    }
+    m_lastFolder.remember(*path);
 }
 
 } // namespace editor

@@ -16,6 +16,8 @@ class MenuBar;
 
 namespace editor {
 
+class LastFolder;
+
 // The help's static text; its tabs advance to stops one pixel apart.
 class HelpText : public QLabel {
 public:
@@ -31,7 +33,8 @@ protected:
 class convertwindow : public QWidget {
     Q_OBJECT
 public:
-    explicit convertwindow(const fw::MenuBar& menuBar, QWidget* parent = nullptr);
+    // The save dialog starts in lastFolder, and each file saved moves it.
+    convertwindow(const fw::MenuBar& menuBar, LastFolder& lastFolder, QWidget* parent = nullptr);
 
     QPlainTextEdit* EditField1() const { return m_EditField1; }
     QPushButton* PushButton1() const { return m_PushButton1; }
@@ -42,6 +45,7 @@ private:
     void PushButton2_Action();
     void saveit(const std::string& content);
 
+    LastFolder& m_lastFolder;
     QPlainTextEdit* m_EditField1 = nullptr;
     QPushButton* m_PushButton1 = nullptr;
     QPushButton* m_PushButton2 = nullptr;

@@ -19,18 +19,18 @@ Desktop*& current()
 
 } // namespace
 
-std::optional<QString> Desktop::saveFile(QWidget* parent, const QString& fileType, const QString& proposedName)
+std::optional<QString> Desktop::saveFile(QWidget* parent, const QString& fileType, const QString& proposedPath)
 {
     const QString filter = fileType.isEmpty() ? QString() : QStringLiteral("%1 level files (*)").arg(fileType);
-    const QString path = QFileDialog::getSaveFileName(parent, QString(), proposedName, filter);
+    const QString path = QFileDialog::getSaveFileName(parent, QString(), proposedPath, filter);
     if (path.isEmpty())
         return std::nullopt;
     return path;
 }
 
-std::optional<QString> Desktop::openFile(QWidget* parent)
+std::optional<QString> Desktop::openFile(QWidget* parent, const QString& folder)
 {
-    const QString path = QFileDialog::getOpenFileName(parent);
+    const QString path = QFileDialog::getOpenFileName(parent, QString(), folder);
     if (path.isEmpty())
         return std::nullopt;
     return path;

@@ -14,10 +14,10 @@ namespace fw {
 class Desktop {
 public:
     virtual ~Desktop() = default;
-    // A file to save to, proposed under name, or nothing when cancelled.
-    virtual std::optional<QString> saveFile(QWidget* parent, const QString& fileType, const QString& proposedName);
-    // Any file to open, or nothing when cancelled.
-    virtual std::optional<QString> openFile(QWidget* parent);
+    // A file to save to, proposed as proposedPath (its folder and name), or nothing when cancelled.
+    virtual std::optional<QString> saveFile(QWidget* parent, const QString& fileType, const QString& proposedPath);
+    // Any file to open, looked for first in folder, or nothing when cancelled.
+    virtual std::optional<QString> openFile(QWidget* parent, const QString& folder);
     virtual void msgBox(QWidget* parent, const QString& text);
     virtual void beep();
     virtual void showUrl(const QUrl& url);
@@ -27,13 +27,13 @@ Desktop& desktop();
 // Replaces the desktop (nullptr puts the real one back); the caller keeps ownership.
 void setDesktop(Desktop* replacement);
 
-inline std::optional<QString> GetSaveFolderItem(QWidget* parent, const QString& fileType, const QString& name)
+inline std::optional<QString> GetSaveFolderItem(QWidget* parent, const QString& fileType, const QString& path)
 {
-    return desktop().saveFile(parent, fileType, name);
+    return desktop().saveFile(parent, fileType, path);
 }
-inline std::optional<QString> GetOpenFolderItem(QWidget* parent)
+inline std::optional<QString> GetOpenFolderItem(QWidget* parent, const QString& folder)
 {
-    return desktop().openFile(parent);
+    return desktop().openFile(parent, folder);
 }
 inline void MsgBox(QWidget* parent, const QString& text)
 {

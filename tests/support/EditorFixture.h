@@ -39,17 +39,18 @@ public:
 
     struct SaveDialog {
         QString fileType;
-        QString proposedName;
+        QString proposedPath;
     };
 
-    std::optional<QString> saveFile(QWidget*, const QString& fileType, const QString& proposedName) override
+    std::optional<QString> saveFile(QWidget*, const QString& fileType, const QString& proposedPath) override
     {
-        saveDialogs.push_back({fileType, proposedName});
+        saveDialogs.push_back({fileType, proposedPath});
         return next(savePaths);
     }
-    std::optional<QString> openFile(QWidget* parent) override
+    std::optional<QString> openFile(QWidget* parent, const QString& folder) override
     {
         openParents.push_back(parent);
+        openFolders.push_back(folder);
         return next(openPaths);
     }
     void msgBox(QWidget*, const QString& text) override { messages.push_back(text); }
@@ -62,6 +63,7 @@ public:
 
     std::vector<SaveDialog> saveDialogs;
     std::vector<QWidget*> openParents;
+    std::vector<QString> openFolders; // where each open dialog started
     std::vector<QString> messages;
     int beeps = 0;
 

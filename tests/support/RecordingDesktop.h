@@ -17,7 +17,7 @@ public:
     RecordingDesktop& operator=(const RecordingDesktop&) = delete;
 
     std::optional<QString> saveFile(QWidget*, const QString&, const QString&) override { return std::nullopt; }
-    std::optional<QString> openFile(QWidget*) override { return std::nullopt; }
+    std::optional<QString> openFile(QWidget*, const QString&) override { return std::nullopt; }
     void msgBox(QWidget*, const QString& text) override { messages.append(text); }
     void beep() override { ++beeps; }
     void showUrl(const QUrl& url) override { urls.append(url); }

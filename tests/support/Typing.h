@@ -6,6 +6,7 @@
 #include <QString>
 #include <QTest>
 #include <QWidget>
+#include <QWindow>
 
 namespace testsupport {
 
@@ -13,6 +14,13 @@ inline void typeText(QWidget* widget, const QString& text)
 {
     for (const QChar c : text)
         QTest::sendKeyEvent(QTest::Click, widget, Qt::Key(c.toUpper().unicode()), QString(c), Qt::NoModifier);
+}
+
+// The same as the platform delivers keys: to the window, then to whatever holds its keyboard.
+inline void typeText(QWindow* window, const QString& text)
+{
+    for (const QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, window, Qt::Key(c.toUpper().unicode()), QString(c), Qt::NoModifier);
 }
 
 } // namespace testsupport
