@@ -281,3 +281,17 @@ TEST_F(EditorWindow, EveryTileHasOnePictureOfItsOwn)
     for (int id = editor::kBackId; id <= editor::kFramepic2Id; ++id)
         EXPECT_TRUE(QFile::exists(QStringLiteral(":/pictures/%1.svg").arg(id))) << id;
 }
+
+// The two wall buttons show pressed at all times: after every single click, not only
+// after an even number of them.
+TEST_F(EditorWindow, TheWallButtonsStayPressedAfterEveryClick)
+{
+    editor::Window1& w = editorWindow();
+    for (QToolButton* button : {w.extras(), w.extras2()}) {
+        SCOPED_TRACE(button->objectName().toStdString());
+        for (int click = 1; click <= 3; ++click) {
+            QTest::mouseClick(button, Qt::LeftButton);
+            EXPECT_TRUE(button->isChecked()) << "click " << click;
+        }
+    }
+}
