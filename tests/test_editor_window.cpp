@@ -295,3 +295,17 @@ TEST_F(EditorWindow, TheWallButtonsStayPressedAfterEveryClick)
         }
     }
 }
+
+// The frame around the palette lies beneath it: a click where a button is drawn reaches it.
+TEST_F(EditorWindow, EveryButtonTakesTheClicksWhereItIsDrawn)
+{
+    editor::Window1& w = editorWindow();
+    std::vector<QToolButton*> buttons{w.extras(), w.extras2()};
+    for (int i = 0; i < editor::kToolCount; ++i)
+        buttons.push_back(w.tools(i));
+    for (const QToolButton* button : buttons) {
+        const QWidget* content = button->parentWidget();
+        EXPECT_EQ(content->childAt(button->geometry().center()), button) << button->objectName().toStdString();
+    }
+    EXPECT_EQ(w.EditField1()->parentWidget()->childAt(w.EditField1()->geometry().center()), w.EditField1());
+}

@@ -312,4 +312,5 @@ TEST_F(LoadGame, EveryControlStandsAtItsPlaceWithItsCaption)
     };
     testsupport::expectControls(window, controls);
     EXPECT_EQ(window.palette().color(QPalette::Window), QColor(0x89, 0x89, 0x89));
+    EXPECT_EQ(window.focusWidget(), window.EditField1()) << "the code can be typed at once";
 }

@@ -80,6 +80,13 @@ inline void expectControls(const QWidget& window, std::span<const ControlRow> ro
         if (const auto* button = qobject_cast<const QPushButton*>(control)) {
             EXPECT_EQ(button->isDefault(), row.isDefault);
         }
+        // Nothing lies over a control where it is drawn, so that a click there reaches it;
+        // a frame lies beneath what it frames.
+        if (control->isVisible() && !qobject_cast<const QGroupBox*>(control)) {
+            const QWidget* hit = window.childAt(at.center());
+            EXPECT_TRUE(hit == control || control->isAncestorOf(hit))
+                << "covered by " << (hit ? hit->objectName().toStdString() : "nothing");
+        }
     }
 }
 
