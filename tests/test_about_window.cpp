@@ -91,6 +91,7 @@ TEST_F(AboutBox, EveryControlStandsAtItsPlaceWithItsCaption)
     using testsupport::ControlRow;
     const ControlRow controls[] = {
         {"StaticText1", {7, 8, 263, 52}, "Vesperon 1.1", 30, true},
+        // The description and the credits are read line by line above.
         {"StaticText2", {7, 55, 504, 298}, text(box, "StaticText2"), 12},
         {"StaticText3", {515, 5, 231, 293}, text(box, "StaticText3"), 12},
         {"PushButton1", {646, 335, 69, 20}, "close", 12},
