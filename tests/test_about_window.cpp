@@ -6,6 +6,7 @@
 
 #include "game/windows/AboutBox.h"
 #include "shared/gui/SingleWindow.h"
+#include "tests/support/ControlTable.h"
 #include "tests/support/WidgetTest.h"
 
 using game::about;
@@ -80,4 +81,21 @@ TEST_F(AboutBox, WorksWithoutAMainWindow)
     box.close();
     testsupport::flushDeletes();
     EXPECT_FALSE(fw::SingleWindow<about>::find());
+}
+
+// The box as the player sees it.
+
+TEST_F(AboutBox, EveryControlStandsAtItsPlaceWithItsCaption)
+{
+    about& box = game::showAbout(&mainWindow);
+    using testsupport::ControlRow;
+    const ControlRow controls[] = {
+        {"StaticText1", {7, 8, 263, 52}, "Vesperon 1.1", 30, true},
+        // The description and the credits are read line by line above.
+        {"StaticText2", {7, 55, 504, 298}, text(box, "StaticText2"), 12},
+        {"StaticText3", {515, 5, 231, 293}, text(box, "StaticText3"), 12},
+        {"PushButton1", {646, 335, 69, 20}, "close", 12},
+    };
+    testsupport::expectControls(box, controls);
+    EXPECT_EQ(box.palette().color(QPalette::Window), QColor(0xAB, 0x9B, 0xA7));
 }

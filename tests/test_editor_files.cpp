@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QWindow>
 
+#include "tests/support/ControlTable.h"
 #include "tests/support/EditorFixture.h"
 #include "tests/support/TextLevel.h"
 #include "tests/support/Typing.h"
@@ -521,4 +522,66 @@ TEST_F(TypingTheCode, OpeningACodeNoKeyCouldTypeMakesNoBeep)
     trigger("Fileopen");
     EXPECT_EQ(editorWindow().EditField1()->text(), QStringLiteral("x\x01"));
     EXPECT_EQ(desktop.beeps, 0);
+}
+
+// The confirmation window as the designer sees it, and what its comparison tells apart.
+
+TEST_F(Saving, TheConfirmationWindowShowsItsControlsAtTheirPlaces)
+{
+    trigger("Filesave");
+    ASSERT_NE(window2(), nullptr);
+    using testsupport::ControlRow;
+    const ControlRow controls[] = {
+        {"PushButton1", {222, 68, 69, 20}, "ok", 12},
+        {"EditField1", {20, 31, 271, 24}, "", 12},
+        {"StaticText1", {20, 8, 112, 20}, "Repeat levelcode:", 12},
+        {"PushButton2", {146, 67, 69, 20}, "Close", 12},
+    };
+    testsupport::expectControls(*window2(), controls);
+    EXPECT_EQ(window2()->size(), QSize(310, 108));
+    EXPECT_TRUE(window2()->windowTitle().isEmpty());
+    EXPECT_EQ(window2()->EditField1()->echoMode(), QLineEdit::Normal) << "the second typing is shown";
+}
+
+TEST_F(Saving, CodesThatDifferOnlyInLetterCaseDoNotMatch)
+{
+    const std::pair<const char*, const char*> cases[] = {{"Abc", "abc"}, {"abc", "ABC"}};
+    for (const auto& [first, again] : cases) {
+        editorWindow().EditField1()->setText(QString::fromLatin1(first));
+        desktop.savePaths.push_back(path("cased"));
+        trigger("Filesave");
+        QTest::keyClicks(window2()->EditField1(), again);
+        QTest::mouseClick(window2()->PushButton1(), Qt::LeftButton);
+        EXPECT_EQ(window2()->EditField1()->text(), kMismatch) << first << " " << again;
+        EXPECT_TRUE(desktop.saveDialogs.empty()) << first << " " << again;
+        window2()->close();
+        flushDeletes();
+        desktop.savePaths.clear();
+    }
+    EXPECT_EQ(read("cased"), "<missing>");
+}
+
+// New Level after a level was opened or saved: a new level, not the old file under a new
+// grid, so that Save As proposes no file that would be overwritten.
+TEST_F(Opening, NewLevelAfterwardsIsLevelOneAgainInTheTitleAndTheProposedName)
+{
+    write("Level 07", testsupport::levelFile({"#####", "#@$.#", "#####"}, "ab"));
+    const std::string opened = read("Level 07");
+    desktop.openPaths.push_back(path("Level 07"));
+    trigger("Fileopen");
+    ASSERT_EQ(editorWindow().windowTitle(), "Level Editor - Level 07");
+    trigger("Filenew");
+    EXPECT_EQ(editorWindow().windowTitle(), "Level Editor - Level 01");
+    EXPECT_EQ(editorWindow().lvlname(), "Level 01");
+
+    saveAs(path("fresh"));
+    ASSERT_EQ(desktop.saveDialogs.size(), 1u);
+    EXPECT_EQ(QFileInfo(desktop.saveDialogs[0].proposedPath).fileName(), "Level 01");
+    EXPECT_EQ(read("Level 07"), opened);
+
+    trigger("Filenew");
+    EXPECT_EQ(editorWindow().windowTitle(), "Level Editor - Level 01") << "after a save as well";
+    saveAs(path("fresh again"));
+    ASSERT_EQ(desktop.saveDialogs.size(), 2u);
+    EXPECT_EQ(QFileInfo(desktop.saveDialogs[1].proposedPath).fileName(), "Level 01");
 }

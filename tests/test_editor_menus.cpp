@@ -4,6 +4,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QTextCursor>
 #include <QTimer>
 
 #include "tests/support/EditorFixture.h"
@@ -199,4 +201,32 @@ TEST_F(Menus, EditItemsWorkOnTheFocusedFieldAndNeverOnTheGrid)
     editorWindow().setFocus();
     trigger("EditUndo");
     EXPECT_EQ(editorWindow().grid(), drawn);
+}
+
+// Clear from the Edit menu takes away the selected part of the focused text and keeps the
+// rest, in a one-line field and in the converter's text area alike.
+TEST_F(Menus, ClearDeletesTheSelectionOnly)
+{
+    trigger("Filesave");
+    bringToFront(*window2());
+    QLineEdit* field = window2()->EditField1();
+    field->setFocus();
+    QTest::keyClicks(field, "keepGONEkeep");
+    field->setSelection(4, 4);
+    ASSERT_EQ(QApplication::focusWidget(), field);
+    trigger("EditClear");
+    EXPECT_EQ(field->text(), "keepkeep");
+
+    trigger("fileconvert");
+    bringToFront(*converter());
+    QPlainTextEdit* area = converter()->EditField1();
+    area->setFocus();
+    area->setPlainText("#####\n#@$.#\n#####");
+    QTextCursor cursor = area->textCursor();
+    cursor.setPosition(7);
+    cursor.setPosition(9, QTextCursor::KeepAnchor);
+    area->setTextCursor(cursor);
+    ASSERT_EQ(QApplication::focusWidget(), area);
+    trigger("EditClear");
+    EXPECT_EQ(area->toPlainText(), QStringLiteral("#####\n#.#\n#####"));
 }

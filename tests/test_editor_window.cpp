@@ -281,3 +281,31 @@ TEST_F(EditorWindow, EveryTileHasOnePictureOfItsOwn)
     for (int id = editor::kBackId; id <= editor::kFramepic2Id; ++id)
         EXPECT_TRUE(QFile::exists(QStringLiteral(":/pictures/%1.svg").arg(id))) << id;
 }
+
+// The two wall buttons show pressed at all times: after every single click, not only
+// after an even number of them.
+TEST_F(EditorWindow, TheWallButtonsStayPressedAfterEveryClick)
+{
+    editor::Window1& w = editorWindow();
+    for (QToolButton* button : {w.extras(), w.extras2()}) {
+        SCOPED_TRACE(button->objectName().toStdString());
+        for (int click = 1; click <= 3; ++click) {
+            QTest::mouseClick(button, Qt::LeftButton);
+            EXPECT_TRUE(button->isChecked()) << "click " << click;
+        }
+    }
+}
+
+// The frame around the palette lies beneath it: a click where a button is drawn reaches it.
+TEST_F(EditorWindow, EveryButtonTakesTheClicksWhereItIsDrawn)
+{
+    editor::Window1& w = editorWindow();
+    std::vector<QToolButton*> buttons{w.extras(), w.extras2()};
+    for (int i = 0; i < editor::kToolCount; ++i)
+        buttons.push_back(w.tools(i));
+    for (const QToolButton* button : buttons) {
+        const QWidget* content = button->parentWidget();
+        EXPECT_EQ(content->childAt(button->geometry().center()), button) << button->objectName().toStdString();
+    }
+    EXPECT_EQ(w.EditField1()->parentWidget()->childAt(w.EditField1()->geometry().center()), w.EditField1());
+}

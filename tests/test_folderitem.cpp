@@ -31,10 +31,29 @@ TEST(FolderItem, MissingItemsStillGiveAnItem)
 
 TEST(FolderItem, NamesThatCouldLeaveTheFolderGiveNoItem)
 {
+    // Every path below would reach a real file or folder if its names were followed: the
+    // program folder lies inside the tree, with a file beside it and a file beside Levels.
     TempTree tree;
-    tree.write("secret", "x");
-    for (const char* path : {":Levels:..:..:secret", ":Levels:a/b:", ":..:secret"})
-        EXPECT_FALSE(fw::GetFolderItem(path).Exists()) << path;
+    tree.write("game/Levels/Standard/level 01", "level");
+    tree.mkdir("game/Levels/a");
+    tree.write("game/inside", "beside the level folder");
+    tree.write("secret", "outside the program folder");
+    fw::setProgramFolder(tree.path("game"));
+    ASSERT_EQ(fw::GetFolderItem(":Levels:Standard:level 01").ReadAll(), "level");
+
+    for (const char* path : {":Levels:..:inside", ":Levels:..:..:secret", ":..:secret", ":Levels:a/../..:inside",
+                             ":Levels:a/../../inside", ":Levels:a/../../../secret",
+                             ":Levels:..", ":Levels:.", ":.."}) {
+        const fw::FolderItem item = fw::GetFolderItem(path);
+        EXPECT_FALSE(item.Exists()) << path;
+        EXPECT_FALSE(item.ReadAll()) << path;
+        EXPECT_EQ(item.Count(), 0) << path;
+    }
+    const fw::FolderItem levels = fw::GetFolderItem(":Levels");
+    for (const char* name : {"..", ".", "a/../../inside", "a/..", "../secret"}) {
+        EXPECT_FALSE(levels.Child(name).isValid()) << name;
+        EXPECT_EQ(levels.Child(name).Count(), 0) << name;
+    }
 }
 
 TEST(FolderItem, FoldersCountAndListTheirEntriesInNameOrder)

@@ -12,6 +12,7 @@
 #include "game/core/Game.h"
 #include "game/windows/LoadGameWindow.h"
 #include "shared/gui/SingleWindow.h"
+#include "tests/support/ControlTable.h"
 #include "tests/support/TempTree.h"
 #include "tests/support/TextLevel.h"
 #include "tests/support/Typing.h"
@@ -295,4 +296,21 @@ TEST_F(LoadGame, CancelAfterAFailedTryShowsTheMainWindowAndStartsNothing)
         testsupport::flushDeletes();
     }
     EXPECT_TRUE(started.empty());
+}
+
+// The window as the player sees it.
+
+TEST_F(LoadGame, EveryControlStandsAtItsPlaceWithItsCaption)
+{
+    Loadgamewindow& window = open();
+    using testsupport::ControlRow;
+    const ControlRow controls[] = {
+        {"EditField1", {35, 60, 199, 22}, "", 12},
+        {"StaticText1", {35, 35, 100, 20}, "Enter Level Code:", 12},
+        {"PushButton1", {221, 120, 69, 20}, "Ok", 12, false, Qt::AlignLeft, true},
+        {"PushButton2", {145, 120, 69, 20}, "Cancel", 12},
+    };
+    testsupport::expectControls(window, controls);
+    EXPECT_EQ(window.palette().color(QPalette::Window), QColor(0x89, 0x89, 0x89));
+    EXPECT_EQ(window.focusWidget(), window.EditField1()) << "the code can be typed at once";
 }

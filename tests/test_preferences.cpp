@@ -239,3 +239,19 @@ TEST(Preferences, AnEmptySetNameNamesNoSetAndSoHasNoCount)
     EXPECT_EQ(app.lvlmappantal, "");
     EXPECT_EQ(game::levelCount(""), std::nullopt);
 }
+
+// A set name comes from the preferences file, which anyone may edit: one that would lead out
+// of the level folder, or back to it, names no set.
+TEST(Preferences, ASetNameThatLeavesTheLevelFolderHasNoLevels)
+{
+    TempTree tree;
+    addItems(tree, "Standard", 3);
+    tree.write("level 01", "beside the level folder");
+    tree.write("Levels/level 01", "in the level folder");
+    for (const char* name : {"..", ".", "Standard/..", "Standard/../..", "Standard/../../level 01"}) {
+        EXPECT_EQ(game::levelCount(name), std::nullopt) << name;
+        EXPECT_FALSE(game::levelSetFolder(name).Child("level 01").ReadAll()) << name;
+        EXPECT_FALSE(game::levelSetFolder(name).Exists()) << name;
+    }
+    EXPECT_EQ(game::levelCount("Standard"), 2);
+}

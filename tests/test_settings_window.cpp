@@ -16,6 +16,7 @@
 
 #include "game/windows/SettingsWindow.h"
 #include "shared/gui/SingleWindow.h"
+#include "tests/support/ControlTable.h"
 #include "tests/support/RecordingDesktop.h"
 #include "tests/support/TempTree.h"
 #include "tests/support/WidgetTest.h"
@@ -500,4 +501,94 @@ TEST_F(SettingsWindow, AReadOnlyPreferencesFolderStillTakesTheSave)
     click(window, "PushButton1");
     EXPECT_TRUE(desktop.messages.isEmpty());
     EXPECT_EQ(tree.read(kPrefs), "30\r31\r28\r29\r32\r114\r1\r2\rStandard\r10\r");
+}
+
+// The window as the player sees it: every control at its place, and each key field beside
+// the label of its binding.
+
+TEST_F(SettingsWindow, EveryControlStandsAtItsPlaceWithItsCaption)
+{
+    preff& window = open();
+    using testsupport::ControlRow;
+    const ControlRow controls[] = {
+        {"t3", {140, 90, 65, 20}, "Left Arrow", 10, true},
+        {"t4", {140, 110, 65, 20}, "Right Arrow", 10, true},
+        {"t1", {140, 50, 65, 20}, "Up Arrow", 10, true},
+        {"t2", {140, 70, 65, 20}, "Down Arrow", 10, true},
+        {"t5", {140, 130, 65, 20}, "Space", 10, true},
+        {"StaticText4", {34, 50, 91, 20}, "Up:", 12, true},
+        {"StaticText5", {34, 70, 91, 20}, "Down:", 12, true},
+        {"StaticText6", {34, 90, 91, 20}, "Left:", 12, true},
+        {"StaticText7", {34, 110, 91, 20}, "Right:", 12, true},
+        {"StaticText8", {34, 130, 91, 20}, "Return:", 12, true},
+        {"StaticText9", {34, 150, 91, 20}, "Restart Level:", 12, true},
+        {"t6", {140, 150, 65, 20}, "r", 10, true},
+        {"PushButton1", {590, 283, 69, 20}, "save", 12},
+        {"PushButton2", {502, 283, 69, 20}, "Cancel", 12},
+        {"GroupBox1", {20, 31, 205, 150}, "Controls", 12},
+        {"soundbox", {491, 68, 80, 20}, "Sounds", 12},
+        {"musicbox", {491, 90, 133, 20}, "Music (not yet)", 12},
+        {"ListBox1", {260, 55, 173, 85}, "", 12},
+        {"valavleveltxt", {260, 141, 147, 20}, "Standard", 10},
+        {"antallvltext", {247, 156, 25, 20}, "10", 10, false, Qt::AlignRight},
+        {"GroupBox2", {244, 31, 205, 150}, "Level Folder", 12},
+        {"GroupBox3", {470, 31, 205, 150}, "Sound/Music", 12},
+        {"GroupBox4", {20, 188, 429, 115}, "Other", 12},
+        {"CheckBox1", {35, 279, 104, 15}, "check automatic", 10},
+        {"PushButton3", {145, 272, 69, 20}, "Check", 12},
+        {"StaticText1", {34, 218, 105, 20}, "You got Vesperon\r", 12},
+        {"StaticText2", {34, 235, 210, 15}, "The latest version of vesperon is", 10},
+        {"yourversiontxt", {138, 218, 38, 20}, "1.1", 12, false, Qt::AlignLeft, false, true},
+        {"downloadtxt", {35, 247, 53, 20}, "Download", 10},
+        {"StaticText3", {277, 156, 67, 20}, "Levels", 10},
+    };
+    testsupport::expectControls(window, controls);
+
+    // The version reads as the end of "You got Vesperon".
+    const auto* youGot = window.findChild<QLabel*>("StaticText1");
+    EXPECT_GE(window.findChild<QLabel*>("yourversiontxt")->x(),
+              youGot->x() + youGot->fontMetrics().horizontalAdvance("You got Vesperon"));
+    const auto* link = window.findChild<QLabel*>("downloadtxt");
+    EXPECT_TRUE(link->font().underline());
+    EXPECT_EQ(colourOf(link), QColor(0x00, 0x00, 0xFF));
+    EXPECT_EQ(window.palette().color(QPalette::Window), QColor(0x89, 0x89, 0x89));
+}
+
+TEST_F(SettingsWindow, TheFieldBesideEachLabelShowsAndCapturesThatBinding)
+{
+    preff& window = open();
+    const char* labels[] = {"", "Up:", "Down:", "Left:", "Right:", "Return:", "Restart Level:"};
+    const char* shown[] = {"", "Up Arrow", "Down Arrow", "Left Arrow", "Right Arrow", "Space", "r"};
+    const char typed[] = {0, 'u', 'j', 'h', 'k', 'z', 'x'};
+    QList<game::ClickableText*> fields = window.findChildren<game::ClickableText*>();
+    fields.removeAll(window.findChild<game::ClickableText*>("downloadtxt"));
+    ASSERT_EQ(fields.size(), 6);
+    for (int i = 1; i <= 6; ++i) {
+        SCOPED_TRACE(labels[i]);
+        const QLabel* label = nullptr;
+        for (const QLabel* candidate : window.findChildren<QLabel*>()) {
+            if (candidate->text() == QString::fromLatin1(labels[i]))
+                label = candidate;
+        }
+        ASSERT_NE(label, nullptr);
+        // The field on the label's line, right of where the label's text ends.
+        const int textEnd = label->x() + label->fontMetrics().horizontalAdvance(label->text());
+        const game::ClickableText* beside = nullptr;
+        for (const game::ClickableText* field : fields) {
+            if (field->y() == label->y() && field->x() >= textEnd)
+                beside = field;
+        }
+        ASSERT_NE(beside, nullptr);
+        EXPECT_EQ(beside->text(), QString::fromLatin1(shown[i]));
+
+        // A click where the field is drawn, then a key: it is the binding of that label.
+        QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, beside->geometry().center());
+        EXPECT_EQ(window.vilkenknapp(), i);
+        EXPECT_EQ(colourOf(beside), kRed);
+        type(window, typed[i]);
+        EXPECT_EQ(window.dontsavebutts()[static_cast<std::size_t>(i)], typed[i]);
+        EXPECT_EQ(beside->text(), QString(QLatin1Char(typed[i])));
+    }
+    click(window, "PushButton1");
+    EXPECT_EQ(app.butts, (Butts{0, 'u', 'j', 'h', 'k', 'z', 'x'}));
 }

@@ -255,3 +255,28 @@ TEST_F(VersionCheck, ClosingTheWindowCancelsTheRequest)
     // The server's answer time passes with no window left to take it.
     QTest::qWait(1000);
 }
+
+// Checks one after another in the same window: each result replaces the one before.
+TEST_F(VersionCheck, EachCheckInOneWindowShowsItsOwnResult)
+{
+    PageServer server({{"vvvesperon1.2vvvesperon"}, {"vvvesperon1.1vvvesperon"}, {"vvvesperon1.3vvvesperon"}});
+    preff& window = openAt(server.url());
+    struct Step {
+        std::string page;
+        QString shown;
+        bool link;
+    };
+    const Step steps[] = {
+        {"vvvesperon1.2vvvesperon", kLatestIs + "1.2", true},
+        {"vvvesperon1.1vvvesperon", "You have got the latest version", false},
+        {"vvvesperon1.3vvvesperon", kLatestIs + "1.3", true},
+    };
+    for (const Step& step : steps) {
+        check(window);
+        ASSERT_TRUE(waitUntil([&] { return window.versionsstring() == step.page; })) << step.page;
+        waitForTheComparison(window);
+        EXPECT_EQ(result(window), step.shown) << step.page;
+        EXPECT_EQ(download(window)->isVisibleTo(&window), step.link) << step.page;
+    }
+    EXPECT_EQ(server.requests, 3);
+}
