@@ -342,3 +342,21 @@ TEST_F(GameKeys, ALoneAltLeavesTheKeysWithTheGame)
     QTimer::singleShot(1000, app.get(), [] { QCoreApplication::exit(kStillRunning); });
     EXPECT_EQ(app->exec(), 0) << "Ctrl+Q did not quit";
 }
+
+// Ctrl+Q held down on "Restart Level:": the first press is captured and ends the capture,
+// and the repeats that follow neither fill a field nor quit.
+TEST_F(GameKeys, CtrlQHeldOnTheLastKeyFieldIsCapturedOnceAndDoesNotQuit)
+{
+    app->Open();
+    game::preff& settings = openSettings();
+    bringToFront(&settings);
+    QTest::mouseClick(settings.t(game::Restart), Qt::LeftButton);
+    QTest::keyPress(&settings, Qt::Key_Q, Qt::ControlModifier);
+    ASSERT_EQ(settings.vilkenknapp(), 0);
+    for (int i = 0; i < 5; ++i)
+        QTest::simulateEvent(&settings, true, Qt::Key_Q, Qt::ControlModifier, QStringLiteral("q"), true);
+    QTest::keyRelease(&settings, Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_EQ(settings.dontsavebutts()[game::Restart], 'q');
+    QTimer::singleShot(300, app.get(), [] { QCoreApplication::exit(kStillRunning); });
+    EXPECT_EQ(app->exec(), kStillRunning);
+}
