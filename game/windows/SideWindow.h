@@ -7,8 +7,8 @@
 #include <optional>
 
 #include <QColor>
-#include <QPoint>
 #include <QFont>
+#include <QPoint>
 #include <QPointer>
 #include <QRect>
 #include <QString>
