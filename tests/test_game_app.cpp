@@ -1,6 +1,7 @@
 // The application object: start-up order, the menu bar, quitting and escaped exceptions.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <stdexcept>
 
@@ -27,6 +28,7 @@
 #include "tests/support/RecordingSoundBank.h"
 #include "tests/support/TempTree.h"
 #include "tests/support/TextLevel.h"
+#include "tests/support/WidgetTest.h"
 
 using namespace testsupport;
 
@@ -43,6 +45,18 @@ protected:
         app = std::make_unique<game::App>(argc, argv, std::move(recording));
         // A loop that nothing ends would hang the test; this ends it with a status of its own.
         QTimer::singleShot(10000, app.get(), [] { QCoreApplication::exit(kStuck); });
+    }
+
+    // A side window still open, or closed but not yet ended, would be found by the next test.
+    ~GameApp() override
+    {
+        for (QWidget* open : std::initializer_list<QWidget*>{fw::SingleWindow<game::preff>::find(),
+                                                              fw::SingleWindow<game::Loadgamewindow>::find(),
+                                                              fw::SingleWindow<game::about>::find()}) {
+            if (open)
+                open->close();
+        }
+        flushDeletes();
     }
 
     // Runs f inside the event loop once the main window is open, and returns the exit status.
@@ -307,4 +321,61 @@ TEST_F(GameApp, AnEmptySetNameInThePreferencesNamesNoSet)
     EXPECT_EQ(settings->findChild<QLabel*>("valavleveltxt")->text().toStdString(), "");
     EXPECT_EQ(settings->findChild<QLabel*>("antallvltext")->text().toStdString(), "");
     settings->close();
+}
+
+namespace {
+
+// Stands in for a window manager that places a window anew when it shows again, unless the
+// program asks for a place: the hidden main window is carried off to where one put it.
+class Displacer : public QObject {
+public:
+    static constexpr QPoint kElsewhere{555, 20};
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Hide)
+            static_cast<QWidget*>(watched)->move(kElsewhere);
+        return false;
+    }
+};
+
+} // namespace
+
+TEST_F(GameApp, EachSideWindowOpensCentredOnTheMainWindowWhichComesBackWhereItWas)
+{
+    struct Side {
+        const char* label;
+        std::function<QWidget*()> find;
+        QPoint place; // of the main window, a different one for each side window
+    };
+    const Side sides[] = {
+        {"StaticText3", [] { return fw::SingleWindow<game::preff>::find(); }, {278, 187}},
+        {"StaticText6", [] { return fw::SingleWindow<game::Loadgamewindow>::find(); }, {40, 300}},
+        {"StaticText2", [] { return fw::SingleWindow<game::about>::find(); }, {401, 9}},
+    };
+    tree.write("Levels/Standard/level 01", levelFile({"#####", "#@$.#", "#####"}));
+    app->Open();
+    game::Window1& window = *game::Window1::instance();
+    Displacer displacer;
+    window.installEventFilter(&displacer);
+    for (const Side& side : sides) {
+        SCOPED_TRACE(side.label);
+        window.move(side.place);
+        ASSERT_TRUE(waitUntil([&] { return window.pos() == side.place; }));
+        const QRect place = window.frameGeometry();
+        QTest::mouseClick(window.findChild<game::MenuLabel*>(side.label), Qt::LeftButton);
+        QWidget* open = side.find();
+        ASSERT_NE(open, nullptr);
+        ASSERT_FALSE(window.isVisible());
+        ASSERT_EQ(window.pos(), Displacer::kElsewhere);
+        EXPECT_TRUE(waitUntil([&] { return open->isVisible(); }));
+        const QPoint centre = open->frameGeometry().center();
+        EXPECT_EQ(centre, place.center()) << "centred on " << centre.x() << "," << centre.y();
+        open->close();
+        EXPECT_TRUE(window.isVisible());
+        EXPECT_TRUE(waitUntil([&] { return window.pos() == side.place; }))
+            << "the main window came back at " << window.pos().x() << "," << window.pos().y();
+        flushDeletes();
+    }
 }

@@ -9,6 +9,8 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
@@ -295,4 +297,66 @@ TEST_F(GameKeys, TheLoadGameFieldKeepsItsOwnPasteAndUndo)
     EXPECT_EQ(field->text(), QStringLiteral("moonlit"));
     QTest::keyClick(field, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(field->text(), QString());
+}
+
+namespace {
+
+// A lone Alt, pressed and released. Qt gives the press the Alt modifier of its own key, as
+// a keyboard does.
+void tapAlt(QWidget* window)
+{
+    QTest::keyPress(window->windowHandle(), Qt::Key_Alt);
+    QTest::keyRelease(window->windowHandle(), Qt::Key_Alt);
+}
+
+} // namespace
+
+// Some styles let a lone Alt move the keyboard into the menu bar without showing it; in
+// the game the arrows must still move the player, the menus still open with the mouse,
+// and the menu shortcuts still act.
+TEST_F(GameKeys, ALoneAltLeavesTheKeysWithTheGame)
+{
+    app->Open();
+    bringToFront(&main());
+    click("StaticText1");
+    ASSERT_FALSE(g().victory);
+    const std::int32_t start = g().gubbpos;
+    tapAlt(&main());
+    EXPECT_NE(QApplication::focusWidget(), main().menuBar()) << "the menu bar took the keyboard";
+    QTest::keyClick(main().windowHandle(), Qt::Key_Right);
+    EXPECT_EQ(g().gubbpos, start + 1);
+    QTest::keyClick(main().windowHandle(), Qt::Key_Down);
+    for (const QMenu* menu : main().menuBar()->findChildren<QMenu*>())
+        EXPECT_FALSE(menu->isVisible()) << "Down opened " << menu->objectName().toStdString();
+
+    QMenuBar* bar = main().menuBar();
+    QAction* file = bar->actions().value(0);
+    ASSERT_NE(file, nullptr);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(file).center());
+    ASSERT_TRUE(waitUntil([file] { return file->menu()->isVisible(); })) << "the File menu did not open";
+    file->menu()->close();
+
+    bringToFront(&main());
+    tapAlt(&main());
+    QTest::keyClick(&main(), Qt::Key_Q, Qt::ControlModifier);
+    QTimer::singleShot(1000, app.get(), [] { QCoreApplication::exit(kStillRunning); });
+    EXPECT_EQ(app->exec(), 0) << "Ctrl+Q did not quit";
+}
+
+// Ctrl+Q held down on "Restart Level:": the first press is captured and ends the capture,
+// and the repeats that follow neither fill a field nor quit.
+TEST_F(GameKeys, CtrlQHeldOnTheLastKeyFieldIsCapturedOnceAndDoesNotQuit)
+{
+    app->Open();
+    game::preff& settings = openSettings();
+    bringToFront(&settings);
+    QTest::mouseClick(settings.t(game::Restart), Qt::LeftButton);
+    QTest::keyPress(&settings, Qt::Key_Q, Qt::ControlModifier);
+    ASSERT_EQ(settings.vilkenknapp(), 0);
+    for (int i = 0; i < 5; ++i)
+        QTest::simulateEvent(&settings, true, Qt::Key_Q, Qt::ControlModifier, QStringLiteral("q"), true);
+    QTest::keyRelease(&settings, Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_EQ(settings.dontsavebutts()[game::Restart], 'q');
+    QTimer::singleShot(300, app.get(), [] { QCoreApplication::exit(kStillRunning); });
+    EXPECT_EQ(app->exec(), kStillRunning);
 }

@@ -592,3 +592,63 @@ TEST_F(SettingsWindow, TheFieldBesideEachLabelShowsAndCapturesThatBinding)
     click(window, "PushButton1");
     EXPECT_EQ(app.butts, (Butts{0, 'u', 'j', 'h', 'k', 'z', 'x'}));
 }
+
+// Keys held down.
+
+namespace {
+
+// A key held down, as the platform gives it: one press, then presses and releases marked as
+// repeats, then the release.
+void holdKey(preff& window, Qt::Key key, const QString& text, int repeats)
+{
+    QWindow* handle = window.windowHandle();
+    QTest::simulateEvent(handle, true, key, Qt::NoModifier, text, false);
+    for (int i = 0; i < repeats; ++i) {
+        QTest::simulateEvent(handle, false, key, Qt::NoModifier, text, true);
+        QTest::simulateEvent(handle, true, key, Qt::NoModifier, text, true);
+    }
+    QTest::simulateEvent(handle, false, key, Qt::NoModifier, text, false);
+}
+
+} // namespace
+
+TEST_F(SettingsWindow, AKeyHeldDownFillsOneFieldOnly)
+{
+    struct Case {
+        int field;
+        Qt::Key key;
+        QString text;
+        QString shown;
+        std::int32_t code;
+    };
+    const Case cases[] = {
+        {1, Qt::Key_W, QStringLiteral("w"), QStringLiteral("w"), 119},
+        {5, Qt::Key_Up, QString(), QStringLiteral("Up Arrow"), 30},
+        {6, Qt::Key_R, QStringLiteral("R"), QStringLiteral("R"), 82},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.field);
+        preff& window = open();
+        QTest::mouseClick(window.t(c.field), Qt::LeftButton);
+        holdKey(window, c.key, c.text, 5);
+        Butts captured{};
+        captured[static_cast<std::size_t>(c.field)] = c.code;
+        EXPECT_EQ(window.dontsavebutts(), captured);
+        const QStringList defaults = {"", "Up Arrow", "Down Arrow", "Left Arrow", "Right Arrow", "Space", "r"};
+        for (int i = 1; i <= 6; ++i)
+            EXPECT_EQ(window.t(i)->text(), i == c.field ? c.shown : defaults[i]) << i;
+        if (c.field < 6) {
+            EXPECT_EQ(window.vilkenknapp(), c.field + 1);
+            EXPECT_EQ(colourOf(window.t(c.field + 1)), kRed);
+            EXPECT_FALSE(list(window)->isEnabled());
+            // The next physical press fills the next field.
+            type(window, 'k');
+            EXPECT_EQ(window.t(c.field + 1)->text(), "k");
+        } else {
+            EXPECT_EQ(window.vilkenknapp(), 0);
+            EXPECT_TRUE(list(window)->isEnabled());
+        }
+        click(window, "PushButton2");
+        testsupport::flushDeletes();
+    }
+}

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QTimer>
 
@@ -50,6 +51,20 @@ QLabel* textLine(QWidget* parent, const char* name, QRect geometry, int pixelSiz
     return label;
 }
 
+// The bar's style, but a lone Alt leaves the keys where they are. Where a style lets Alt
+// move the keyboard into the menu bar, the arrows would walk its menus instead of the
+// player, with nothing in the bar to show it.
+class NoAltMenuKeys : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override
+    {
+        if (hint == SH_MenuBar_AltKeyNavigation)
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
 } // namespace
 
 Window1::Window1(const Preferences& app, SoundBank& sounds, const fw::MenuBar* menuBar, QWidget* parent)
@@ -64,6 +79,10 @@ Window1::Window1(const Preferences& app, SoundBank& sounds, const fw::MenuBar* m
         QMenuBar* bar = menuBar->createMenuBarFor(this);
         bar->setFocusPolicy(Qt::NoFocus);
         setMenuBar(bar);
+        // A child made after the bar, the style ends after it.
+        auto* style = new NoAltMenuKeys;
+        style->setParent(this);
+        bar->setStyle(style);
     }
 
     m_content = new QWidget(this);

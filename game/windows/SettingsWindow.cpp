@@ -268,11 +268,15 @@ void preff::KeyDown(std::int32_t code)
 
 bool preff::event(QEvent* event)
 {
-    // A waiting field takes every key, also one that is a shortcut elsewhere.
-    if (event->type() == QEvent::ShortcutOverride && m_vilkenknapp > 0
-        && !isModifierOnly(static_cast<QKeyEvent*>(event)->key())) {
-        event->accept();
-        return true;
+    // A waiting field takes every key, also one that is a shortcut elsewhere. A key held
+    // down acts once here: its repeats are no shortcut either, so that holding the key just
+    // captured for the last field does not go on to act as Quit.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->isAutoRepeat() || (m_vilkenknapp > 0 && !isModifierOnly(key->key()))) {
+            event->accept();
+            return true;
+        }
     }
     return SideWindow::event(event);
 }
@@ -284,7 +288,9 @@ void preff::keyPressEvent(QKeyEvent* event)
         event->ignore();
         return;
     }
-    KeyDown(fw::keyCode(*event));
+    // One physical press fills one field: a held key's repeats would fill the rest.
+    if (!event->isAutoRepeat())
+        KeyDown(fw::keyCode(*event));
     event->accept();
 }
 

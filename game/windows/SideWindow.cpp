@@ -7,6 +7,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPalette>
+#include <QWindow>
 
 #include "shared/gui/MenuBar.h"
 
@@ -29,14 +30,31 @@ SideWindow::SideWindow(QWidget* mainWindow, QColor background, const fw::MenuBar
 
 void SideWindow::hideMainWindow()
 {
-    if (m_mainWindow)
-        m_mainWindow->setVisible(false);
+    if (!m_mainWindow)
+        return;
+    m_mainPlace = m_mainWindow->geometry().topLeft();
+    const QRect place = m_mainWindow->frameGeometry();
+    // Not shown yet, this window has no frame of its own: it is reckoned with one like the
+    // main window's.
+    QRect mine(QPoint(), size() + place.size() - m_mainWindow->size());
+    mine.moveCenter(place.center());
+    move(mine.topLeft());
+    m_mainWindow->setVisible(false);
 }
 
 void SideWindow::closeEvent(QCloseEvent* event)
 {
-    if (m_mainWindow)
+    if (m_mainWindow) {
+        // A window manager places a window that shows again wherever it likes, unless the
+        // program asks for a place. The platform window is asked as well, since a widget
+        // asks for nothing when given the place that it already has.
+        if (m_mainPlace) {
+            m_mainWindow->setGeometry(QRect(*m_mainPlace, m_mainWindow->size()));
+            if (QWindow* handle = m_mainWindow->windowHandle())
+                handle->setPosition(*m_mainPlace);
+        }
         m_mainWindow->setVisible(true);
+    }
     event->accept();
 }
 

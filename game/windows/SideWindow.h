@@ -1,10 +1,14 @@
 // What the windows opened from the main window's labels share: while one is open the main
-// window is hidden, and closing it, by a button or by the close box, shows it again; the
-// menu bar's shortcuts act in it as in the main window.
+// window is hidden and the side window stands centred on its place, and closing it, by a
+// button or by the close box, shows the main window again where it was; the menu bar's
+// shortcuts act in it as in the main window.
 #pragma once
+
+#include <optional>
 
 #include <QColor>
 #include <QFont>
+#include <QPoint>
 #include <QPointer>
 #include <QRect>
 #include <QString>
@@ -29,12 +33,15 @@ public:
     SideWindow(QWidget* mainWindow, QColor background, const fw::MenuBar* menuBar);
 
 protected:
-    // The window's Open: the main window goes out of sight.
+    // The window's Open: this window takes the main window's place, centred on it, and the
+    // main window goes out of sight. Called once the window has its size.
     void hideMainWindow();
     void closeEvent(QCloseEvent* event) override;
 
 private:
     QPointer<QWidget> m_mainWindow;
+    // Where the main window stood, inside its frame, when this window hid it.
+    std::optional<QPoint> m_mainPlace;
 };
 
 // The program's own version: "1.1".
