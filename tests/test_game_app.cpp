@@ -26,6 +26,7 @@
 #include "tests/support/RecordingSoundBank.h"
 #include "tests/support/TempTree.h"
 #include "tests/support/TextLevel.h"
+#include "tests/support/WidgetTest.h"
 
 using namespace testsupport;
 
@@ -33,7 +34,7 @@ namespace {
 
 constexpr int kStuck = 99;
 
-class GameApp : public ::testing::Test {
+class GameApp : public WindowTest {
 protected:
     GameApp()
     {

@@ -76,7 +76,7 @@ private:
     }
 };
 
-class EditorTest : public ::testing::Test {
+class EditorTest : public WindowTest {
 protected:
     editor::Window1& editorWindow() { return app.window1(); }
     editor::Window2* window2() const { return fw::SingleWindow<editor::Window2>::find(); }
