@@ -130,8 +130,9 @@ TEST_F(GameKeys, AnyCharacterIsBoundByItsCodePointAndPlays)
 
         const std::string file = tree.read(kPrefs);
         EXPECT_EQ(fw::NthField(file, "\r", 4), fw::Str(b.code));
-        if (!b.sibling.isEmpty())
+        if (!b.sibling.isEmpty()) {
             EXPECT_EQ(fw::NthField(file, "\r", 5), fw::Str(b.siblingCode));
+        }
         app->butts = {};
         app->loadprefs();
         ASSERT_EQ(app->butts[game::Right], b.code);
