@@ -6,8 +6,8 @@ cd "$(dirname "$0")"
 source tools/deps.sh
 ensure_packages desktop-file-utils appstream
 jobs=$(nproc)
-cmake -S . -B build-test -DVESPERON_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+cmake -S . -B build-test -DVESPERON_SANITIZE=ON -DVESPERON_WERROR=ON -DCMAKE_BUILD_TYPE=Debug
 cmake --build build-test -j"$jobs"
 QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}" ctest --test-dir build-test --output-on-failure -j"$jobs"
 tools/smoke-install.sh build-test
-fuzz/run.sh "${VESPERON_FUZZ_SECONDS:-20}"
+VESPERON_WERROR=ON fuzz/run.sh "${VESPERON_FUZZ_SECONDS:-20}"

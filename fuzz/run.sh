@@ -2,13 +2,15 @@
 # Builds the fuzz targets with clang and runs each for SECONDS seconds (default 60) on a
 # scratch copy of its corpus; exits non-zero when any target crashed.
 # Crash inputs are kept in fuzz/build/artifacts/<target>/, logs in fuzz/build/logs/.
+# VESPERON_WERROR=ON makes a compiler warning in our code an error, as in the test build.
 set -euo pipefail
 seconds=${1:-60}
 cd "$(dirname "$0")"
 source ../tools/deps.sh
 ensure_packages clang libclang-rt-14-dev
 
-cmake -S . -B build -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S . -B build -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DVESPERON_WERROR="${VESPERON_WERROR:-OFF}"
 cmake --build build -j3
 
 targets=(fuzz_level_play fuzz_editor_roundtrip fuzz_prefs fuzz_converter fuzz_version)

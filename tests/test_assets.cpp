@@ -308,8 +308,9 @@ TEST(GameAssets, EverySoundFadesToSilence)
         // It gets there by dying away, not by a cut followed by silence: no 10 ms is much
         // quieter than the 10 ms before it while the sound can still be heard.
         for (std::size_t k = 1; k < peaks.size(); ++k) {
-            if (peaks[k - 1] > -60.0)
+            if (peaks[k - 1] > -60.0) {
                 EXPECT_LT(peaks[k - 1] - peaks[k], 15.0) << id << " drops at " << k * 10 << " ms";
+            }
         }
     }
 }

@@ -36,7 +36,7 @@ namespace {
 
 constexpr int kStuck = 99;
 
-class GameApp : public ::testing::Test {
+class GameApp : public WindowTest {
 protected:
     GameApp()
     {

@@ -61,7 +61,7 @@ void bringToFront(QWidget* window)
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
 }
 
-class GameKeys : public ::testing::Test {
+class GameKeys : public WindowTest {
 protected:
     GameKeys()
     {
@@ -69,18 +69,6 @@ protected:
         app = std::make_unique<game::App>(argc, argv, std::make_unique<RecordingSoundBank>());
         // A loop that nothing ends would hang the test; this ends it with a status of its own.
         QTimer::singleShot(10000, app.get(), [] { QCoreApplication::exit(kStuck); });
-    }
-
-    // The side windows outlive no test: the next one would find them open.
-    ~GameKeys() override
-    {
-        for (QWidget* open : std::initializer_list<QWidget*>{fw::SingleWindow<game::preff>::find(),
-                                                              fw::SingleWindow<game::Loadgamewindow>::find(),
-                                                              fw::SingleWindow<game::about>::find()}) {
-            if (open)
-                open->close();
-        }
-        flushDeletes();
     }
 
     static game::Window1& main() { return *game::Window1::instance(); }
@@ -144,8 +132,9 @@ TEST_F(GameKeys, AnyCharacterIsBoundByItsCodePointAndPlays)
 
         const std::string file = tree.read(kPrefs);
         EXPECT_EQ(fw::NthField(file, "\r", 4), fw::Str(b.code));
-        if (!b.sibling.isEmpty())
+        if (!b.sibling.isEmpty()) {
             EXPECT_EQ(fw::NthField(file, "\r", 5), fw::Str(b.siblingCode));
+        }
         app->butts = {};
         app->loadprefs();
         ASSERT_EQ(app->butts[game::Right], b.code);

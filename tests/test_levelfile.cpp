@@ -117,8 +117,11 @@ TEST(LevelFile, EntriesThatAreNotNumbersAreCellZero)
 TEST(LevelFile, ReadersKeepAtMostAHundredGhostsAndGraves)
 {
     std::string many;
-    for (int i = 0; i < 250; ++i)
-        many += (i ? "," : "") + std::to_string(i % 144);
+    for (int i = 0; i < 250; ++i) {
+        if (i)
+            many += ',';
+        many += std::to_string(i % 144);
+    }
     const LevelData d = readLevel("\r\r" + many + "\r" + many + "\r\r\r");
     EXPECT_EQ(d.antalboxes, kMaxBoxes);
     EXPECT_EQ(d.graveCount, kMaxBoxes);

@@ -150,6 +150,17 @@ struct Position {
     int count = 0;
     std::array<std::int32_t, kMaxGhosts> ghosts{};
 
+    // Takes the cells of the game's ghosts, which it numbers from 1, in ascending order.
+    void setGhosts(const game::Game& game)
+    {
+        if (game.antalboxes < 0 || game.antalboxes > kMaxGhosts)
+            throw std::length_error("too many ghosts for the search");
+        const int n = game.antalboxes;
+        count = n;
+        std::copy_n(game.boxpos.begin() + 1, n, ghosts.begin());
+        std::sort(ghosts.begin(), ghosts.begin() + n);
+    }
+
     const std::int32_t* begin() const { return ghosts.data(); }
     const std::int32_t* end() const { return ghosts.data() + count; }
     bool sameGhosts(const Position& other) const { return std::equal(begin(), end(), other.begin(), other.end()); }
@@ -188,11 +199,7 @@ public:
     {
         m_game.wichlevel = number;
         m_game.newgame();
-        m_start.count = m_game.antalboxes;
-        if (m_start.count > kMaxGhosts)
-            throw std::length_error("too many ghosts for the search");
-        std::copy_n(m_game.boxpos.begin() + 1, m_start.count, m_start.ghosts.begin());
-        std::sort(m_start.ghosts.begin(), m_start.ghosts.begin() + m_start.count);
+        m_start.setGhosts(m_game);
         m_start.player = m_game.gubbpos;
         m_floor = m_game.board();
         for (CellKind& kind : m_floor) {
@@ -229,11 +236,12 @@ public:
         m_game.KeyDown(keyFor(direction));
         won = m_game.lockedkeys;
 
+        // A press moves ghosts but never makes or takes one.
+        if (m_game.antalboxes != from.count)
+            throw std::logic_error("a key press changed the number of ghosts");
         Position to;
         to.player = m_game.gubbpos;
-        to.count = m_game.antalboxes;
-        std::copy_n(m_game.boxpos.begin() + 1, to.count, to.ghosts.begin());
-        std::sort(to.ghosts.begin(), to.ghosts.begin() + to.count);
+        to.setGhosts(m_game);
         for (const Position* p : std::array<const Position*, 2>{&from, &to}) {
             for (std::int32_t ghost : *p)
                 m_game.setKind(ghost, m_floor[std::size_t(ghost)]);

@@ -70,15 +70,16 @@ public:
 private:
     static std::optional<QString> next(std::deque<std::optional<QString>>& answers)
     {
-        if (answers.empty())
-            return std::nullopt;
-        std::optional<QString> answer = answers.front();
-        answers.pop_front();
+        std::optional<QString> answer;
+        if (!answers.empty()) {
+            answer.swap(answers.front());
+            answers.pop_front();
+        }
         return answer;
     }
 };
 
-class EditorTest : public ::testing::Test {
+class EditorTest : public WindowTest {
 protected:
     editor::Window1& editorWindow() { return app.window1(); }
     editor::Window2* window2() const { return fw::SingleWindow<editor::Window2>::find(); }

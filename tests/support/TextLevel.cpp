@@ -29,7 +29,11 @@ std::string levelFile(std::initializer_list<std::string_view> rows, std::string_
     // lists: 1 walls, 2 player, 3 ghosts, 4 graves, 5 skeletons; ghosts on graves last
     std::array<std::string, 6> lists;
     std::string onGraves;
-    const auto add = [](std::string& list, int cell) { list += (list.empty() ? "" : ",") + fw::Str(cell); };
+    const auto add = [](std::string& list, int cell) {
+        if (!list.empty())
+            list += ',';
+        list += fw::Str(cell);
+    };
     forEachChar(rows, [&](int cell, char ch) {
         switch (ch) {
         case '#': add(lists[1], cell); break;

@@ -12,6 +12,8 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QList>
+#include <QPointer>
 #include <QTest>
 #include <QWidget>
 
@@ -37,8 +39,19 @@ inline QApplication& widgetApp()
     return *app;
 }
 
+inline void endWindows();
+
+// The base of fixtures whose tests open windows: the windows end before the fixture's own
+// objects go. A window left behind still refers to the application object or the settings
+// it was made with, and the next test would get it back from the registry. A fixture that
+// has a TearDown of its own calls this one.
+class WindowTest : public ::testing::Test {
+protected:
+    void TearDown() override { endWindows(); }
+};
+
 // The base of fixtures that build widgets: the application exists before their members.
-class WidgetTest : public ::testing::Test {
+class WidgetTest : public WindowTest {
 protected:
     WidgetTest() { widgetApp(); }
 };
@@ -51,7 +64,11 @@ class QtEnvironment : public ::testing::Environment {
 public:
     explicit QtEnvironment(std::string name) : m_name(std::move(name)) {}
     void SetUp() override { m_app = std::make_unique<QApplication>(m_argc, m_argv); }
-    void TearDown() override { m_app.reset(); }
+    void TearDown() override
+    {
+        endWindows();
+        m_app.reset();
+    }
 
 private:
     std::string m_name;
@@ -77,6 +94,25 @@ inline bool waitUntil(const std::function<bool()>& done, std::chrono::millisecon
 inline void flushDeletes()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Ends every window that owns itself (it ends when it closes, as the single-window registry
+// sets them): those closed whose deferred delete has not run because no event loop ran
+// since, and those still open. Windows that a test owns are left to it.
+inline void endWindows()
+{
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
+        return;
+    flushDeletes();
+    QList<QPointer<QWidget>> windows;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->testAttribute(Qt::WA_DeleteOnClose))
+            windows.append(window);
+    }
+    // Ending one window may end another that it owns.
+    for (const QPointer<QWidget>& window : windows)
+        delete window.data();
+    flushDeletes();
 }
 
 } // namespace testsupport
