@@ -17,13 +17,6 @@ class AboutBox : public testsupport::WidgetTest {
 protected:
     AboutBox() { mainWindow.show(); }
 
-    ~AboutBox() override
-    {
-        if (about* open = fw::SingleWindow<about>::find())
-            open->close();
-        testsupport::flushDeletes();
-    }
-
     static QString text(about& box, const char* name) { return box.findChild<QLabel*>(name)->text(); }
 
     QWidget mainWindow;

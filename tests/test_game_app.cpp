@@ -47,18 +47,6 @@ protected:
         QTimer::singleShot(10000, app.get(), [] { QCoreApplication::exit(kStuck); });
     }
 
-    // A side window still open, or closed but not yet ended, would be found by the next test.
-    ~GameApp() override
-    {
-        for (QWidget* open : std::initializer_list<QWidget*>{fw::SingleWindow<game::preff>::find(),
-                                                              fw::SingleWindow<game::Loadgamewindow>::find(),
-                                                              fw::SingleWindow<game::about>::find()}) {
-            if (open)
-                open->close();
-        }
-        flushDeletes();
-    }
-
     // Runs f inside the event loop once the main window is open, and returns the exit status.
     int runThen(std::function<void()> f)
     {
@@ -283,6 +271,20 @@ TEST_F(GameApp, TheLabelsOpenTheirWindowsAndClosingThemShowsTheMainWindowAgain)
         QCoreApplication::exit(0);
     });
     EXPECT_EQ(status, 0);
+}
+
+TEST_F(GameApp, QuittingWithASideWindowOpenEndsItWithTheApplication)
+{
+    const int status = runThen([] {
+        QTest::mouseClick(game::Window1::instance()->findChild<game::MenuLabel*>("StaticText3"), Qt::LeftButton);
+        QCoreApplication::exit(0);
+    });
+    EXPECT_EQ(status, 0);
+    ASSERT_NE(fw::SingleWindow<game::preff>::find(), nullptr);
+    app.reset();
+    // The settings window reads the settings that the application object held.
+    EXPECT_EQ(fw::SingleWindow<game::preff>::find(), nullptr);
+    EXPECT_EQ(game::Window1::instance(), nullptr);
 }
 
 TEST_F(GameApp, AFirstRunWhoseDefaultsCannotBeWrittenSaysSoOverTheMainWindowAndPlaysWithThem)

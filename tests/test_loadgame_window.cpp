@@ -50,13 +50,6 @@ protected:
         mainWindow.show();
     }
 
-    ~LoadGame() override
-    {
-        if (Loadgamewindow* open = fw::SingleWindow<Loadgamewindow>::find())
-            open->close();
-        testsupport::flushDeletes();
-    }
-
     void addLevel(int n, std::string_view code)
     {
         tree.write(QString::fromStdString("Levels/Standard/" + game::levelFileName(n)), levelWithCode(code));

@@ -88,13 +88,6 @@ protected:
         mainWindow.show();
     }
 
-    ~SettingsWindow() override
-    {
-        if (preff* open = fw::SingleWindow<preff>::find())
-            open->close();
-        testsupport::flushDeletes();
-    }
-
     preff& open() { return game::showSettings(app, &mainWindow); }
 
     static bool isOpen() { return fw::SingleWindow<preff>::find() != nullptr; }

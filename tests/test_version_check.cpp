@@ -97,13 +97,6 @@ protected:
         mainWindow.show();
     }
 
-    ~VersionCheck() override
-    {
-        if (preff* open = fw::SingleWindow<preff>::find())
-            open->close();
-        testsupport::flushDeletes();
-    }
-
     preff& openAt(const QUrl& url)
     {
         preff& window = game::showSettings(app, &mainWindow);

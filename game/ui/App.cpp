@@ -34,7 +34,11 @@ App::App(int& argc, char** argv, std::unique_ptr<SoundBank> sounds)
 
 App::~App()
 {
-    // The main window plays through our sounds and reads our settings: it goes first.
+    // Every window reads our settings, and the main window plays through our sounds: they
+    // go first, a side window still open at Quit included.
+    delete fw::SingleWindow<preff>::find();
+    delete fw::SingleWindow<Loadgamewindow>::find();
+    delete fw::SingleWindow<about>::find();
     delete Window1::instance();
     s_app = nullptr;
 }
