@@ -4,6 +4,7 @@
 #include <QPlainTextEdit>
 
 #include "tests/support/EditorFixture.h"
+#include "tests/support/TempTree.h"
 
 using testsupport::EditorTest;
 
@@ -126,6 +127,20 @@ TEST_F(Converter, ASaveThatCannotWriteSaysSo)
     EXPECT_TRUE(desktop.messages[0].contains(QDir::toNativeSeparators(path("taken"))));
     EXPECT_TRUE(desktop.messages[0].contains("not saved"));
     EXPECT_TRUE(QFileInfo(path("taken/inside")).isDir());
+}
+
+TEST_F(Converter, ASaveOnAFullDiskSaysSoAndKeepsTheOldFileByteForByte)
+{
+    write("old", "0\r1\r2\r3\r");
+    paste("#####\r#@$.#\r#####");
+    {
+        const testsupport::FullDisk full;
+        convertTo("old");
+    }
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_TRUE(desktop.messages[0].contains(QDir::toNativeSeparators(path("old"))));
+    EXPECT_TRUE(desktop.messages[0].contains("not saved"));
+    EXPECT_EQ(read("old"), "0\r1\r2\r3\r");
 }
 
 TEST_F(Converter, ConvertAgainBringsBackTheOpenWindowAndCloseEndsIt)

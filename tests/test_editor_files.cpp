@@ -11,6 +11,7 @@
 
 #include "tests/support/ControlTable.h"
 #include "tests/support/EditorFixture.h"
+#include "tests/support/TempTree.h"
 #include "tests/support/TextLevel.h"
 #include "tests/support/Typing.h"
 
@@ -122,11 +123,13 @@ TEST_F(Saving, CancellingTheDialogWritesNothingAndTheNextSaveAsStartsEmpty)
     EXPECT_TRUE(window2()->EditField1()->text().isEmpty());
 }
 
-// Each case puts something in the file's place that cannot be replaced by a file.
+// Each case puts something in the file's place that cannot be replaced by a file, or
+// leaves no room on the disk for the save.
 struct FailedSave {
     const char* name;
     void (*prepare)(const QString& folder);
     const char* target;
+    bool diskFull = false;
 };
 
 void PrintTo(const FailedSave& c, std::ostream* out)
@@ -146,7 +149,12 @@ TEST_P(ASaveThatCannotWrite, SaysSoAndKeepsTheOldFileAndTheTitle)
     const std::string before = read(GetParam().target);
 
     placeAll(0, {7});
-    saveAs(target);
+    {
+        std::optional<testsupport::FullDisk> full;
+        if (GetParam().diskFull)
+            full.emplace();
+        saveAs(target);
+    }
     ASSERT_EQ(desktop.messages.size(), 1u);
     EXPECT_TRUE(desktop.messages[0].contains(QDir::toNativeSeparators(target)));
     EXPECT_TRUE(desktop.messages[0].contains("not saved"));
@@ -179,7 +187,8 @@ INSTANTIATE_TEST_SUITE_P(
                        old.close();
                        chmod(QFile::encodeName(folder + "/locked").constData(), 0500);
                    },
-                   "locked/old"}),
+                   "locked/old"},
+        FailedSave{"FullDisk", [](const QString&) {}, "first", true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 using Opening = EditorTest;

@@ -1,6 +1,8 @@
 // ':' paths below the program folder, matched regardless of letter case.
 #include <gtest/gtest.h>
 
+#include <QDir>
+
 #include "shared/fw/FolderItem.h"
 #include "tests/support/TempTree.h"
 
@@ -86,4 +88,17 @@ TEST(FolderItem, WriteTextReplacesTheFileWithExactlyTheBytes)
     EXPECT_EQ(tree.read("f"), "a\rb\r");
     tree.mkdir("dir");
     EXPECT_FALSE(fw::GetFolderItem(":dir").WriteText("x"));
+}
+
+TEST(FolderItem, AWriteThatTheDiskCannotTakeFailsAndKeepsTheOldFileByteForByte)
+{
+    TempTree tree;
+    tree.write("f", "the old content\r");
+    {
+        const testsupport::FullDisk full;
+        EXPECT_FALSE(fw::GetFolderItem(":f").WriteText("a new content, longer than the disk takes\r"));
+        EXPECT_FALSE(fw::GetFolderItem(":new").WriteText("a new file\r"));
+    }
+    EXPECT_EQ(tree.read("f"), "the old content\r");
+    EXPECT_EQ(QDir(tree.path()).entryList(QDir::Files), QStringList{"f"}) << "no new or temporary file is left";
 }

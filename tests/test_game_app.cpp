@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFileInfo>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
@@ -302,6 +303,29 @@ TEST_F(GameApp, AFirstRunWhoseDefaultsCannotBeWrittenSaysSoOverTheMainWindowAndP
                           + "\" could not be written. They stay in effect until the game quits."});
     EXPECT_EQ(app->butts[game::Restart], 114);
     EXPECT_EQ(app->lvlmapp, "Standard");
+}
+
+TEST_F(GameApp, AFolderInThePreferencesFilesPlaceSaysSoAndTheGamePlaysOnTheDefaults)
+{
+    const QString prefs = tree.path("prefs/Vesperon Preferences");
+    tree.mkdir("prefs/Vesperon Preferences");
+    tree.write("Levels/Standard/level 01", levelFile({"######", "#@ $.#", "######"}));
+    tree.write("Levels/Standard/level 02", levelFile({"####", "#@ #", "####"}));
+    app->Open();
+    game::Window1* window = game::Window1::instance();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(desktop.messages,
+              QStringList{"The settings were not loaded: \"" + QDir::toNativeSeparators(prefs)
+                          + "\" could not be read or written. The default settings are in effect until "
+                            "the game quits."});
+
+    QTest::mouseClick(window->findChild<game::MenuLabel*>("StaticText1"), Qt::LeftButton);
+    ASSERT_FALSE(window->game().victory) << "New Game starts the Standard set";
+    QTest::keyClick(window, Qt::Key_Right);
+    QTest::keyClick(window, Qt::Key_Right);
+    EXPECT_TRUE(window->game().lockedkeys) << "the arrow keys play";
+    EXPECT_TRUE(QFileInfo(prefs).isDir());
 }
 
 TEST_F(GameApp, AnEmptySetNameInThePreferencesNamesNoSet)

@@ -108,15 +108,31 @@ TEST(Preferences, SavingAndLoadingGiveTheSettingsBack)
     EXPECT_EQ(loaded.lvlmappantal, "2");
 }
 
-TEST(Preferences, AFolderInTheFilesPlaceIsNeitherReadNorWritten)
+TEST(Preferences, WhatCannotBeReadInTheFilesPlaceIsLeftAsItIsAndTheDefaultsAreTaken)
 {
     TempTree tree;
-    tree.mkdir(kPrefs);
+    addItems(tree, "Standard", 4);
+    tree.mkdir(kPrefs + QString("/inside"));
     Preferences app;
-    app.loadprefs();
-    EXPECT_EQ(app.butts, (std::array<std::int32_t, 7>{}));
-    EXPECT_EQ(app.lvlmapp, "");
+    EXPECT_EQ(app.loadprefs(), game::PrefsFile::Unusable);
+    EXPECT_EQ(app.butts, (std::array<std::int32_t, 7>{0, 30, 31, 28, 29, 32, 114}));
+    EXPECT_TRUE(app.soundON);
+    EXPECT_TRUE(app.musicON);
+    EXPECT_EQ(app.lvlmapp, "Standard");
+    EXPECT_EQ(app.lvlmappantal, "3");
+    EXPECT_TRUE(QFileInfo(tree.path(kPrefs + QString("/inside"))).isDir());
     EXPECT_FALSE(app.saveprefs()); // cannot be written: the game goes on
+    EXPECT_EQ(game::prefsUnusableMessage(),
+              "The settings were not loaded: \"" + QDir::toNativeSeparators(tree.path(kPrefs))
+                  + "\" could not be read or written. The default settings are in effect until the game quits.");
+
+    // A file too large to be ours is not read as a damaged one, nor replaced unasked.
+    TempTree large;
+    large.writeSparse(kPrefs, fw::kMaxReadBytes + 1);
+    Preferences player;
+    EXPECT_EQ(player.loadprefs(), game::PrefsFile::Unusable);
+    EXPECT_EQ(player.butts[game::Up], 30);
+    EXPECT_EQ(QFileInfo(large.path(kPrefs)).size(), fw::kMaxReadBytes + 1);
 }
 
 TEST(Preferences, AShortOrOddFileReadsMissingFieldsAsEmpty)
@@ -197,13 +213,37 @@ TEST(PreferencesNotWritten, AFailedSaveOrFirstRunSaysSoAndKeepsTheSettingsInMemo
         ASSERT_TRUE(QDir(tree.prefsFolder()).removeRecursively());
         tree.write("prefs", "");
         Preferences app;
-        EXPECT_FALSE(app.loadprefs());
+        EXPECT_EQ(app.loadprefs(), game::PrefsFile::NotWritten);
         EXPECT_EQ(app.butts[game::Up], 30);
         EXPECT_EQ(app.lvlmapp, "Standard");
         EXPECT_EQ(game::prefsNotSavedMessage(),
                   "The settings were not saved: \"" + QDir::toNativeSeparators(tree.path(kPrefs))
                       + "\" could not be written. They stay in effect until the game quits.");
     }
+}
+
+TEST(PreferencesNotWritten, AFullDiskKeepsTheOldFileByteForByteAndWritesNoFirstFile)
+{
+    TempTree tree;
+    const std::string old = "97\r31\r28\r29\r32\r114\r1\r1\rStandard\r0\r";
+    tree.write(kPrefs, old);
+    Preferences app;
+    ASSERT_EQ(app.loadprefs(), game::PrefsFile::Used);
+    app.soundON = false;
+    {
+        const testsupport::FullDisk full;
+        EXPECT_FALSE(app.saveprefs());
+    }
+    EXPECT_EQ(tree.read(kPrefs), old);
+
+    TempTree firstRun;
+    Preferences defaults;
+    {
+        const testsupport::FullDisk full;
+        EXPECT_EQ(defaults.loadprefs(), game::PrefsFile::NotWritten);
+    }
+    EXPECT_EQ(defaults.butts[game::Up], 30);
+    EXPECT_FALSE(QFileInfo::exists(firstRun.path(kPrefs)));
 }
 
 TEST(PreferencesNotWritten, AReadOnlyFolderHasItsFileRewrittenInPlaceButGetsNoNewOne)
@@ -213,18 +253,24 @@ TEST(PreferencesNotWritten, AReadOnlyFolderHasItsFileRewrittenInPlaceButGetsNoNe
     TempTree tree;
     tree.write(kPrefs, "30\r31\r28\r29\r32\r114\r1\r1\rStandard\r0\r");
     Preferences app;
-    ASSERT_TRUE(app.loadprefs());
+    ASSERT_EQ(app.loadprefs(), game::PrefsFile::Used);
     app.soundON = false;
     {
         const testsupport::ReadOnlyFolder locked(tree.prefsFolder());
         EXPECT_TRUE(app.saveprefs());
     }
     EXPECT_EQ(tree.read(kPrefs), "30\r31\r28\r29\r32\r114\r1\r2\rStandard\r\r");
+    {
+        // Written in place, the old file cannot be kept; the failure is still told.
+        const testsupport::ReadOnlyFolder locked(tree.prefsFolder());
+        const testsupport::FullDisk full;
+        EXPECT_FALSE(app.saveprefs());
+    }
 
     TempTree firstRun;
     const testsupport::ReadOnlyFolder locked(firstRun.prefsFolder());
     Preferences defaults;
-    EXPECT_FALSE(defaults.loadprefs());
+    EXPECT_EQ(defaults.loadprefs(), game::PrefsFile::NotWritten);
     EXPECT_EQ(defaults.butts[game::Up], 30);
 }
 

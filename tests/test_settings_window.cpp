@@ -484,6 +484,23 @@ TEST_F(SettingsWindow, ARefusedSaveSaysSoNamesTheFileAndStillClosesWithTheSettin
     EXPECT_FALSE(isOpen());
 }
 
+TEST_F(SettingsWindow, ASaveOnAFullDiskSaysSoAndKeepsTheOldFileByteForByte)
+{
+    const std::string old = tree.read(kPrefs);
+    preff& window = open();
+    QTest::mouseClick(window.t(1), Qt::LeftButton);
+    type(window, 'w');
+    {
+        const testsupport::FullDisk full;
+        click(window, "PushButton1");
+    }
+    EXPECT_EQ(desktop.messages,
+              QStringList{"The settings were not saved: \"" + QDir::toNativeSeparators(tree.path(kPrefs))
+                          + "\" could not be written. They stay in effect until the game quits."});
+    EXPECT_EQ(tree.read(kPrefs), old);
+    EXPECT_EQ(app.butts[game::Up], 'w');
+}
+
 TEST_F(SettingsWindow, AReadOnlyPreferencesFolderStillTakesTheSave)
 {
     if (geteuid() == 0)

@@ -36,6 +36,13 @@ QString prefsNotSavedMessage()
         .arg(QDir::toNativeSeparators(preferencesFile().hostPath()));
 }
 
+QString prefsUnusableMessage()
+{
+    return QStringLiteral("The settings were not loaded: \"%1\" could not be read or written. "
+                          "The default settings are in effect until the game quits.")
+        .arg(QDir::toNativeSeparators(preferencesFile().hostPath()));
+}
+
 fw::FolderItem levelSetFolder(const std::string& setName)
 {
     if (setName.empty())
@@ -61,12 +68,12 @@ std::string Preferences::prefsText() const
     return text + fw::CR;
 }
 
-bool Preferences::loadprefs()
+PrefsFile Preferences::loadprefs()
 {
     const fw::FolderItem file = preferencesFile();
-    if (file.Exists() && !file.Directory()) {
-        const std::string content = file.ReadAll().value_or(std::string());
-        const auto fields = fw::SplitFields(content, std::string_view(&fw::CR, 1));
+    const std::optional<std::string> content = file.ReadAll();
+    if (content) {
+        const auto fields = fw::SplitFields(*content, std::string_view(&fw::CR, 1));
         const auto field = [&](int k) { return k <= int(fields.size()) ? std::string(fields[k - 1]) : std::string(); };
         for (int k = 1; k <= 6; ++k)
             butts[k] = fw::ValInt32(field(k));
@@ -75,25 +82,26 @@ bool Preferences::loadprefs()
         lvlmapp = field(9);
         if (const auto count = levelCount(lvlmapp))
             lvlmappantal = fw::Str(*count);
-        return true;
+        return PrefsFile::Used;
     }
-    if (file.Exists())
-        return true; // a folder stands in the file's place: nothing is read or written
 
-    const std::string n = fw::Str(levelCount("standard").value_or(0));
     Preferences defaults;
     defaults.butts = {0, 30, 31, 28, 29, 32, 114};
     defaults.soundON = true;
     defaults.musicON = true;
     defaults.lvlmapp = "Standard";
-    defaults.lvlmappantal = n;
-    const bool written = writePrefsFile(defaults.prefsText());
+    defaults.lvlmappantal = fw::Str(levelCount("standard").value_or(0));
+    // A folder or an unreadable file in the file's place would leave no key bound and no
+    // level set: the game plays on the defaults, and the file is left as it is.
+    const PrefsFile outcome = file.Exists()                          ? PrefsFile::Unusable
+                              : writePrefsFile(defaults.prefsText()) ? PrefsFile::Used
+                                                                     : PrefsFile::NotWritten;
     butts = defaults.butts;
     soundON = defaults.soundON;
     musicON = defaults.musicON;
     lvlmapp = defaults.lvlmapp;
     lvlmappantal = defaults.lvlmappantal;
-    return written;
+    return outcome;
 }
 
 bool Preferences::saveprefs()

@@ -22,6 +22,13 @@ inline constexpr const char* kPreferencesFileName = "Vesperon Preferences";
 // butts indexes
 enum Binding { Up = 1, Down, Left, Right, Undo, Restart };
 
+// How loadprefs found the preferences file.
+enum class PrefsFile {
+    Used,       // read, or written with the defaults on a first run
+    NotWritten, // a first run whose defaults could not be written
+    Unusable,   // what stands in its place cannot be read: the defaults are taken, nothing is written
+};
+
 class Preferences {
 public:
     std::array<std::int32_t, 7> butts{};
@@ -31,9 +38,9 @@ public:
     std::string lvlmappantal;
     std::array<std::string, kMaxLevelCodes + 1> codez;
 
-    // Both return false when the preferences file could not be written; the settings in
-    // memory then last until the game quits. loadprefs writes only on a first run.
-    bool loadprefs();
+    // loadprefs writes only on a first run. saveprefs returns false when the file could
+    // not be written. Settings that could not be written last until the game quits.
+    PrefsFile loadprefs();
     bool saveprefs();
     void getthecodefromfile();
 
@@ -43,8 +50,10 @@ public:
 
 fw::FolderItem preferencesFile();
 
-// What the player is told when the preferences file could not be written.
+// What the player is told when the preferences file could not be written, and when it
+// could not be read either.
 QString prefsNotSavedMessage();
+QString prefsUnusableMessage();
 
 // The folder of a level set inside "Levels". The set's name is taken as one folder name,
 // so that a name holding ':' names its own folder and no path below another, and an empty

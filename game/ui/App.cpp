@@ -56,7 +56,7 @@ int App::run()
 
 void App::Open()
 {
-    const bool prefsWritten = loadprefs();
+    const PrefsFile prefs = loadprefs();
     Window1& window = fw::SingleWindow<Window1>::get([this] { return new Window1(*this, *m_sounds, m_menuBar.get()); });
     const MenuBar1* menuBar = m_menuBar.get();
     window.onSettings = [this, &window, menuBar] { showSettings(*this, &window, menuBar); };
@@ -69,8 +69,10 @@ void App::Open()
         showLoadGame(*this, &window, startAt, menuBar);
     };
     window.show();
-    if (!prefsWritten)
+    if (prefs == PrefsFile::NotWritten)
         fw::MsgBox(&window, prefsNotSavedMessage());
+    else if (prefs == PrefsFile::Unusable)
+        fw::MsgBox(&window, prefsUnusableMessage());
 }
 
 } // namespace game

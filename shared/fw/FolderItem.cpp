@@ -125,7 +125,9 @@ bool FolderItem::WriteText(const std::string& content, LockedFolder locked) cons
     if (!file.open(QIODevice::WriteOnly))
         return false;
     const auto size = static_cast<qint64>(content.size());
-    if (file.write(content.data(), size) != size) {
+    // The file buffers what it is given, and commit() puts a short file in the old one's
+    // place when the disk takes no more: every byte must be on disk before it may.
+    if (file.write(content.data(), size) != size || !file.flush() || file.error() != QFileDevice::NoError) {
         file.cancelWriting();
         return false;
     }

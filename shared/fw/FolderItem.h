@@ -38,7 +38,8 @@ public:
     // Replaces the file with content in one write; false when it could not be written.
     // The new content goes into a temporary file that then takes the old one's place; a
     // folder that takes no new files fails, or, with WriteInPlace, has its writable file
-    // overwritten where it stands.
+    // overwritten where it stands. A write that does not reach the disk whole (a full disk)
+    // leaves the old file as it was, except where it is overwritten in place.
     bool WriteText(const std::string& content, LockedFolder locked = LockedFolder::Fail) const;
 
 private:

@@ -70,4 +70,21 @@ ReadOnlyFolder::~ReadOnlyFolder()
     QFile::setPermissions(m_path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
+FullDisk::FullDisk(rlim_t bytes)
+{
+    struct sigaction ignore{};
+    ignore.sa_handler = SIG_IGN;
+    EXPECT_EQ(sigaction(SIGXFSZ, &ignore, &m_action), 0);
+    EXPECT_EQ(getrlimit(RLIMIT_FSIZE, &m_limit), 0);
+    rlimit full = m_limit;
+    full.rlim_cur = bytes;
+    EXPECT_EQ(setrlimit(RLIMIT_FSIZE, &full), 0);
+}
+
+FullDisk::~FullDisk()
+{
+    setrlimit(RLIMIT_FSIZE, &m_limit);
+    sigaction(SIGXFSZ, &m_action, nullptr);
+}
+
 } // namespace testsupport

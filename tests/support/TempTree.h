@@ -1,7 +1,10 @@
 // A temporary program folder with level sets and a preferences folder, for tests.
 #pragma once
 
+#include <csignal>
 #include <string>
+
+#include <sys/resource.h>
 
 #include <QString>
 #include <QTemporaryDir>
@@ -40,6 +43,20 @@ public:
 
 private:
     QString m_path;
+};
+
+// A disk that is all but full while it lives: no file of this process grows past a few
+// bytes, and a write past that fails as on a full disk instead of ending the process.
+class FullDisk {
+public:
+    explicit FullDisk(rlim_t bytes = 2);
+    ~FullDisk();
+    FullDisk(const FullDisk&) = delete;
+    FullDisk& operator=(const FullDisk&) = delete;
+
+private:
+    rlimit m_limit{};
+    struct sigaction m_action{};
 };
 
 } // namespace testsupport
