@@ -166,7 +166,7 @@ TEST_F(Converter, ATwelveByTwelveLevelWithBlanksAfterItsRowsConvertsWhole)
     convertTo("full");
     std::string walls;
     for (int cell = 0; cell < 144; ++cell)
-        walls += (cell == 0 ? "" : ",") + std::to_string(cell);
+        walls.append(cell == 0 ? "" : ",").append(std::to_string(cell));
     EXPECT_EQ(read("full"), walls + "\r\r\r\r");
     EXPECT_TRUE(desktop.messages.empty());
 }

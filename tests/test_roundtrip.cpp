@@ -70,7 +70,7 @@ TEST_F(RoundTrip, ACodeWithLatin1LettersReadsAlikeInTheEditorAndTheGameAndLoadGa
 
     game::Preferences prefs;
     prefs.lvlmapp = "Standard";
-    prefs.lvlmappantal = "1";
+    prefs.lvlmappantal = std::string("1");
     testsupport::RecordingHost host;
     game::Game g(prefs, host);
     QWidget mainWindow;
