@@ -14,7 +14,9 @@
 #include <string>
 
 #include <QApplication>
+#include <QSoundEffect>
 #include <QTest>
+#include <QUrl>
 
 #include "game/ui/MenuLabel.h"
 #include "game/ui/SoundBank.h"
@@ -27,7 +29,28 @@ using namespace testsupport;
 
 namespace {
 
-const auto* const kQt = ::testing::AddGlobalTestEnvironment(new QtEnvironment("test_sound_bank"));
+constexpr Sound kSounds[] = {Sound::boyah, Sound::ghostly1, Sound::CLICK1};
+
+// Qt loads a sound on a thread of its own, and a load still running when the program ends
+// leaves its buffers behind. Qt keeps one sample for each sound, however many effects ask
+// for it: once an effect of our own has it loaded, so has every effect of the game.
+class SoundsLoadedEnvironment : public QtEnvironment {
+public:
+    using QtEnvironment::QtEnvironment;
+    void TearDown() override
+    {
+        for (Sound sound : kSounds) {
+            QSoundEffect effect;
+            effect.setSource(QUrl(QStringLiteral("qrc:/sounds/%1.wav").arg(game::soundId(sound))));
+            EXPECT_TRUE(waitUntil([&effect] {
+                return effect.status() == QSoundEffect::Ready || effect.status() == QSoundEffect::Error;
+            })) << game::soundName(sound);
+        }
+        QtEnvironment::TearDown();
+    }
+};
+
+const auto* const kQt = ::testing::AddGlobalTestEnvironment(new SoundsLoadedEnvironment("test_sound_bank"));
 
 const QString kNoSuchFolder = QStringLiteral(":/no-such-sounds");
 
@@ -74,8 +97,6 @@ protected:
         QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(10, 10));
     }
 };
-
-constexpr Sound kSounds[] = {Sound::boyah, Sound::ghostly1, Sound::CLICK1};
 
 } // namespace
 
