@@ -490,6 +490,83 @@ TEST_F(TypingTheCode, GoesToTheFieldAfterAMismatchAndEachTimeTheWindowComesBack)
     EXPECT_EQ(desktop.beeps, 0);
 }
 
+// Keys after the code is typed: Tab and Shift+Tab walk the field and the two buttons, Space
+// presses the button that has the keys, Enter and Escape press neither.
+struct KeysAfterTheCode {
+    const char* name;
+    std::vector<Qt::Key> moves; // Key_Backtab comes with Shift, as the platform sends it
+    const char* holder;         // the control that has the keys after the moves
+    Qt::Key press;
+    bool saves;
+};
+
+void PrintTo(const KeysAfterTheCode& k, std::ostream* out)
+{
+    *out << k.name;
+}
+
+class KeysInTheConfirmationWindow : public TypingTheCode, public ::testing::WithParamInterface<KeysAfterTheCode> {};
+
+TEST_P(KeysInTheConfirmationWindow, ReachAndPressTheButtons)
+{
+    const KeysAfterTheCode& k = GetParam();
+    testsupport::typeText(editorWindow().EditField1(), "Moon");
+    desktop.savePaths.push_back(path("keyed"));
+    trigger("Filesave");
+    testsupport::typeText(confirmation(), "Moon");
+    for (Qt::Key move : k.moves)
+        QTest::keyClick(confirmation(), move, move == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), k.holder);
+    QTest::keyClick(confirmation(), k.press);
+    flushDeletes();
+    EXPECT_EQ(desktop.saveDialogs.size(), k.saves ? 1u : 0u);
+    EXPECT_EQ(read("keyed"), k.saves ? savedWith("Moon") : "<missing>");
+    EXPECT_EQ(window2() == nullptr, k.saves);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, KeysInTheConfirmationWindow,
+    ::testing::Values(
+        KeysAfterTheCode{"TabSpacePressesClose", {Qt::Key_Tab}, "PushButton2", Qt::Key_Space, true},
+        KeysAfterTheCode{"TabTabSpacePressesOk", {Qt::Key_Tab, Qt::Key_Tab}, "PushButton1", Qt::Key_Space, true},
+        KeysAfterTheCode{"ShiftTabSpacePressesOk", {Qt::Key_Backtab}, "PushButton1", Qt::Key_Space, true},
+        KeysAfterTheCode{"ThirdTabIsBackInTheField", {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab}, "EditField1",
+                         Qt::Key_Space, false},
+        KeysAfterTheCode{"EnterInTheField", {}, "EditField1", Qt::Key_Return, false},
+        KeysAfterTheCode{"EscapeInTheField", {}, "EditField1", Qt::Key_Escape, false},
+        KeysAfterTheCode{"EnterOnClose", {Qt::Key_Tab}, "PushButton2", Qt::Key_Return, false},
+        KeysAfterTheCode{"KeypadEnterOnOk", {Qt::Key_Backtab}, "PushButton1", Qt::Key_Enter, false},
+        KeysAfterTheCode{"EscapeOnOk", {Qt::Key_Backtab}, "PushButton1", Qt::Key_Escape, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(TypingTheCode, AClickOrASaveAsLeavesTheKeysInTheField)
+{
+    testsupport::typeText(editorWindow().EditField1(), "abc");
+    trigger("Filesave");
+    testsupport::typeText(confirmation(), "abd");
+    for (QPushButton* button : {window2()->PushButton1(), window2()->PushButton2()}) {
+        QTest::mouseClick(button, Qt::LeftButton);
+        EXPECT_EQ(QApplication::focusWidget(), window2()->EditField1()) << button->text().toStdString();
+    }
+
+    QTest::keyClick(confirmation(), Qt::Key_A, Qt::ControlModifier);
+    testsupport::typeText(confirmation(), "a");
+    QTest::keyClick(confirmation(), Qt::Key_Tab);
+    QTest::keyClick(confirmation(), Qt::Key_S, Qt::ControlModifier);
+    testsupport::typeText(confirmation(), "b");
+    QTest::keyClick(confirmation(), Qt::Key_Tab);
+    editorWindow().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&editorWindow()));
+    trigger("Filesave");
+    testsupport::typeText(confirmation(), "c");
+    EXPECT_EQ(window2()->EditField1()->text(), "abc") << "Save As, in front or not, gives the field the keys";
+    desktop.savePaths.push_back(path("retyped"));
+    QTest::keyClick(confirmation(), Qt::Key_Tab);
+    QTest::keyClick(confirmation(), Qt::Key_Space);
+    EXPECT_EQ(read("retyped"), savedWith("abc"));
+}
+
 struct TypedCharacter {
     const char* name;
     QString character;

@@ -4,6 +4,7 @@
 #include <array>
 
 #include <QAction>
+#include <QLineEdit>
 #include <QMenu>
 
 #include "editor/ui/Window1.h"
@@ -85,7 +86,10 @@ bool App::_Filenew_Action()
 
 bool App::_Filesave_Action()
 {
-    bringToFront(window2());
+    Window2& window = window2();
+    bringToFront(window);
+    // The code is typed again into the field, wherever Tab had left the keys.
+    window.EditField1()->setFocus();
     return false;
 }
 

@@ -22,8 +22,8 @@ QPushButton* makeButton(QWidget* window, const QString& name, const QString& cap
     button->setObjectName(name);
     button->setGeometry(place);
     button->setAutoDefault(false);
-    // The keys belong to the code field, also after a click on a button.
-    button->setFocusPolicy(Qt::NoFocus);
+    // Tab reaches a button and Space presses it, but a click leaves the keys in the code field.
+    button->setFocusPolicy(Qt::TabFocus);
     return button;
 }
 
@@ -51,8 +51,7 @@ Window2::Window2(App& app, QWidget* parent)
     m_EditField1->setGeometry(20, 31, 271, 24);
     fw::acceptAnyLength(*m_EditField1);
     takeCodeCharacters(*m_EditField1);
-    // The field is the only control that takes the keys, so it has them each time the
-    // window comes to the front.
+    // The code is typed here, so the keys start in the field.
     m_EditField1->setFocus();
 
     auto* label = new QLabel(QStringLiteral("Repeat levelcode:"), this);
