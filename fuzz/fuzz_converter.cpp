@@ -1,5 +1,5 @@
 // Fuzz target: pasted text through the level converter gives a proper four-field level file,
-// or nothing exactly when the level does not fit the board.
+// or nothing exactly when the text holds no level or one that does not fit the board.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -14,7 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     const auto converted = level::convertSokobanLevel(text);
-    fuzz::require(converted.has_value() == level::sokobanLevelSize(text).fitsBoard());
+    const level::SokobanSize levelSize = level::sokobanLevelSize(text);
+    fuzz::require(converted.has_value() == (!levelSize.isEmpty() && levelSize.fitsBoard()));
     if (!converted)
         return 0;
     const std::string& file = *converted;

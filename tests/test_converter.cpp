@@ -11,9 +11,10 @@ TEST(Converter, FiveCharactersGiveTheFourCells)
     EXPECT_EQ(convertSokobanLevel("#@\r$."), "0\r1\r12\r13\r");
 }
 
-TEST(Converter, AnEmptyTextGivesFourCarriageReturns)
+TEST(Converter, ATextWithNoNotationCharacterIsRefused)
 {
-    EXPECT_EQ(convertSokobanLevel(""), "\r\r\r\r");
+    for (const char* text : {"", "  ", "\t \r\r\n  \t\r\n", "Level 1\rby nobody"})
+        EXPECT_EQ(convertSokobanLevel(text), std::nullopt) << "text: " << testing::PrintToString(text);
 }
 
 TEST(Converter, TheHelpTextsExampleLevelGivesItsCells)
@@ -93,14 +94,16 @@ void PrintTo(const SizeCase& c, std::ostream* out)
 
 class PastedLevelSize : public ::testing::TestWithParam<SizeCase> {};
 
-TEST_P(PastedLevelSize, ReachesToTheLastNotationCharacterAndFitsUpToTwelveByTwelve)
+TEST_P(PastedLevelSize, SpansItsNotationCharactersAndConvertsUpToTwelveByTwelve)
 {
     const level::SokobanSize size = level::sokobanLevelSize(GetParam().text);
     EXPECT_EQ(size.columns, GetParam().columns);
     EXPECT_EQ(size.rows, GetParam().rows);
+    EXPECT_EQ(size.isEmpty(), GetParam().rows == 0);
     const bool fits = GetParam().columns <= 12 && GetParam().rows <= 12;
     EXPECT_EQ(size.fitsBoard(), fits);
-    EXPECT_EQ(convertSokobanLevel(GetParam().text).has_value(), fits) << "a level that does not fit is refused";
+    EXPECT_EQ(convertSokobanLevel(GetParam().text).has_value(), fits && !size.isEmpty())
+        << "no level, or one that does not fit, is refused";
 }
 
 std::string rows(int count, const std::string& row)
@@ -122,8 +125,80 @@ INSTANTIATE_TEST_SUITE_P(
         SizeCase{"AGraveInTheThirteenthColumn", "#\r" + std::string(12, ' ') + ".", 13, 2},
         SizeCase{"TwelveRowsThenEmptyRows", rows(12, "#") + "\r\r  \r", 1, 12},
         SizeCase{"ThirteenRows", rows(13, "#"), 1, 13},
-        SizeCase{"ThirteenRowsByALeadingRowEnd", "\r" + rows(12, "#"), 1, 13},
+        SizeCase{"TwelveRowsBelowABlankRow", "\r" + rows(12, "#"), 1, 12},
+        SizeCase{"ThirteenRowsBelowBlankRows", "  \r\t\r" + rows(13, "#"), 1, 13},
+        SizeCase{"TwelveColumnsIndented", "  " + std::string(12, '#'), 12, 1},
+        SizeCase{"ThirteenColumnsIndented", "  " + std::string(13, '#'), 13, 1},
+        SizeCase{"OnlyTheIndentCommonToAllRowsIsMargin", " #\r  " + std::string(12, '#'), 13, 2},
         SizeCase{"ALineFeedTakesACell", std::string(12, '#') + "\r\n" + std::string(12, '#'), 13, 2},
-        SizeCase{"AMultiByteCharacterTakesOneCell", std::string(11, ' ') + "\xc3\xa9#", 13, 1},
-        SizeCase{"ALongRowOfFloorBeforeTheLevel", std::string(200, ' ') + "\r#", 1, 2}),
+        SizeCase{"AMultiByteCharacterTakesOneCell", "#" + std::string(10, ' ') + "\xc3\xa9#", 13, 1},
+        SizeCase{"ALongRowOfFloorBeforeTheLevel", std::string(200, ' ') + "\r#", 1, 1}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Blank rows above a level and blank columns left of it: kept where the level fits with
+// them, dropped where it fits only without them.
+
+// A level of 12 by 12 with a wall border, the player on cell 13, a ghost on 14 and a grave on
+// 130; every row starts with indent and the level follows the text before.
+std::string borderedLevel(const std::string& before, const std::string& indent)
+{
+    std::string text = before;
+    for (int row = 0; row < 12; ++row) {
+        std::string cells(12, row == 0 || row == 11 ? '#' : ' ');
+        cells.front() = cells.back() = '#';
+        if (row == 1)
+            cells.replace(1, 2, "@$");
+        if (row == 10)
+            cells[10] = '.';
+        if (row > 0)
+            text += '\r';
+        text += indent + cells;
+    }
+    return text;
+}
+
+struct MarginCase {
+    const char* name;
+    std::string before;
+    std::string indent;
+};
+
+void PrintTo(const MarginCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+class ATwelveByTwelveLevel : public ::testing::TestWithParam<MarginCase> {};
+
+TEST_P(ATwelveByTwelveLevel, ConvertsAsWithoutItsMargins)
+{
+    const auto bare = convertSokobanLevel(borderedLevel("", ""));
+    ASSERT_TRUE(bare.has_value());
+    ASSERT_EQ(fw::NthField(*bare, "\r", 2), "13");
+    ASSERT_EQ(fw::NthField(*bare, "\r", 3), "14");
+    ASSERT_EQ(fw::NthField(*bare, "\r", 4), "130");
+    EXPECT_EQ(convertSokobanLevel(borderedLevel(GetParam().before, GetParam().indent)), bare);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pasted, ATwelveByTwelveLevel,
+    ::testing::Values(MarginCase{"BelowABlankRow", "\r", ""}, MarginCase{"IndentedByTwoBlanks", "", "  "},
+                      MarginCase{"BelowABlankRowAndIndented", "\r", "  "},
+                      MarginCase{"BelowRowsOfBlanksAndTabsAndIndentedByATab", " \t \r\r  \r", "\t"},
+                      MarginCase{"IndentedByMultiByteBlanks", "", "\xc2\xa0\xc2\xa0"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Converter, ALevelThatFitsWithItsMarginsKeepsThem)
+{
+    // Eleven rows below a blank row, eleven columns after a one-blank indent.
+    EXPECT_EQ(convertSokobanLevel("\r #@" + std::string(8, ' ') + "#" + std::string(10, '\r') + " ."),
+              "13,23\r14\r\r133\r");
+}
+
+TEST(Converter, ALevelThatFitsOnlyWithoutItsMarginsLosesBoth)
+{
+    // The blank row above makes it thirteen rows; the indent alone would have fitted.
+    EXPECT_EQ(convertSokobanLevel("\r #@" + std::string(11, '\r') + " ."), "0\r1\r\r132\r");
+    // The indent makes it thirteen columns; the blank row alone would have fitted.
+    EXPECT_EQ(convertSokobanLevel("\r #" + std::string(10, ' ') + "@\r ."), "0\r11\r\r12\r");
+}

@@ -88,20 +88,14 @@ constexpr const char* kLineEndNames[] = {"LF", "CRLF", "CR"};
 INSTANTIATE_TEST_SUITE_P(LineEnds, PastedRows, ::testing::Values("\n", "\r\n", "\r"),
                          [](const auto& info) { return kLineEndNames[info.index]; });
 
-TEST_F(Converter, AnEmptyTextGivesFourCarriageReturns)
-{
-    convertTo("empty");
-    ASSERT_EQ(desktop.saveDialogs.size(), 1u);
-    EXPECT_EQ(desktop.saveDialogs[0].fileType, "R11o");
-    EXPECT_EQ(desktop.saveDialogs[0].proposedPath, QDir::current().filePath("Level"));
-    EXPECT_EQ(read("empty"), "\r\r\r\r");
-}
-
 TEST_F(Converter, TheSameTextConvertsAgainAndTheEditorIsLeftAlone)
 {
     paste("#  #");
     convertTo("one");
     convertTo("two");
+    ASSERT_EQ(desktop.saveDialogs.size(), 2u);
+    EXPECT_EQ(desktop.saveDialogs[0].fileType, "R11o");
+    EXPECT_EQ(desktop.saveDialogs[0].proposedPath, QDir::current().filePath("Level"));
     EXPECT_EQ(read("one"), "0,3\r\r\r\r");
     EXPECT_EQ(read("two"), read("one"));
     EXPECT_EQ(open().EditField1()->toPlainText(), "#  #");
@@ -199,5 +193,72 @@ TEST_P(ALevelTooLarge, IsRefusedWithItsSizeAndNothingIsWritten)
 INSTANTIATE_TEST_SUITE_P(
     Levels, ALevelTooLarge,
     ::testing::Values(TooLarge{"ThirteenColumns", "#  $  .  @  #   \n#", "13 columns wide and 2 rows high"},
-                      TooLarge{"ThirteenRows", QString("#\n").repeated(13), "1 column wide and 13 rows high"}),
+                      TooLarge{"ThirteenRows", QString("#\n").repeated(13), "1 column wide and 13 rows high"},
+                      TooLarge{"ThirteenColumnsIndented", "  #  $  .  @  #", "13 columns wide and 1 row high"},
+                      TooLarge{"ThirteenRowsBelowABlankLine", "\n" + QString(" #\n").repeated(13),
+                               "1 column wide and 13 rows high"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A text with no level in it is refused before any file is asked for.
+class ATextWithNoLevel : public Converter, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(ATextWithNoLevel, IsRefusedAndNothingIsWritten)
+{
+    paste(QString::fromLatin1(GetParam()));
+    convertTo("Level");
+    EXPECT_TRUE(desktop.saveDialogs.empty()) << "no file is asked for";
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_EQ(desktop.messages[0], "There is no level in this text: it holds none of the level characters "
+                                   "(# @ + $ * .). Nothing was saved.");
+}
+
+constexpr const char* kNoLevelNames[] = {"Empty", "BlanksTabsAndLineBreaks", "ALevelNameOnly"};
+INSTANTIATE_TEST_SUITE_P(Texts, ATextWithNoLevel, ::testing::Values("", "  \n\t\n \t \r\n\n", "Level 1"),
+                         [](const auto& info) { return kNoLevelNames[info.index]; });
+
+// Margins pasted with a level: kept where the level fits with them, dropped where it fits
+// only without them.
+
+TEST_F(Converter, ALevelPastedLowerAndIndentedThatFitsKeepsItsPlace)
+{
+    paste("\n  #@\n  $.");
+    convertTo("Level");
+    EXPECT_EQ(read("Level"), "14\r15\r26\r27\r");
+}
+
+struct Margins {
+    const char* name;
+    QString before;
+    QString indent;
+    QString lineEnd;
+};
+
+void PrintTo(const Margins& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+class ATwelveByTwelveLevelPasted : public Converter, public ::testing::WithParamInterface<Margins> {};
+
+TEST_P(ATwelveByTwelveLevelPasted, ConvertsAsWithoutItsMargins)
+{
+    const QStringList level = {
+        "#          #", " @$", "", "", "", "", "", "", "", "", "          .", "#          #",
+    };
+    QStringList indented;
+    for (const QString& row : level)
+        indented << GetParam().indent + row;
+    paste(GetParam().before + indented.join(GetParam().lineEnd));
+    convertTo("Level");
+    EXPECT_EQ(read("Level"), "0,11,132,143\r13\r14\r130\r");
+    EXPECT_TRUE(desktop.messages.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ATwelveByTwelveLevelPasted,
+    ::testing::Values(Margins{"AsItIs", "", "", "\n"}, Margins{"BelowABlankLine", "\n", "", "\n"},
+                      Margins{"IndentedByTwoBlanks", "", "  ", "\n"},
+                      Margins{"BelowABlankLineAndIndented", "\n", "  ", "\n"},
+                      Margins{"BelowLinesOfBlanksAndIndentedWithCRLF", "  \r\n\t\r\n", "  ", "\r\n"}),
     [](const auto& info) { return std::string(info.param.name); });

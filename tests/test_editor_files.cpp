@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QWindow>
 
 #include "tests/support/ControlTable.h"
@@ -382,6 +383,7 @@ protected:
     QString convertProposal()
     {
         trigger("fileconvert");
+        converter()->EditField1()->setPlainText("#");
         QTest::mouseClick(converter()->PushButton1(), Qt::LeftButton);
         return lastProposal();
     }

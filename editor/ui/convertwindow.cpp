@@ -62,6 +62,12 @@ QString tooLargeMessage(level::SokobanSize size)
         .arg(level::kRows);
 }
 
+QString noLevelMessage()
+{
+    return QStringLiteral("There is no level in this text: it holds none of the level characters (# @ + $ * .). "
+                          "Nothing was saved.");
+}
+
 } // namespace
 
 QTextOption HelpText::textOption() const
@@ -139,7 +145,8 @@ void convertwindow::PushButton1_Action()
     const std::string text = withCarriageReturns(m_EditField1->toPlainText()).toStdString();
     const auto file = level::convertSokobanLevel(text);
     if (!file) {
-        fw::MsgBox(this, tooLargeMessage(level::sokobanLevelSize(text)));
+        const level::SokobanSize size = level::sokobanLevelSize(text);
+        fw::MsgBox(this, size.isEmpty() ? noLevelMessage() : tooLargeMessage(size));
         return;
     }
     saveit(*file);

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <limits>
 
 #include "shared/fw/Text.h"
 #include "shared/level/CellKind.h"
@@ -42,7 +43,37 @@ std::string joinLists(std::string a, const std::string& b)
     return a + b;
 }
 
+// The box around the notation characters of text; bottom and right lie one past the last.
+struct NotationBox {
+    std::size_t top = std::numeric_limits<std::size_t>::max();
+    std::size_t left = std::numeric_limits<std::size_t>::max();
+    std::size_t bottom = 0;
+    std::size_t right = 0;
+
+    bool isEmpty() const { return bottom == 0; }
+    // How far the notation reaches from the top left corner, margins included.
+    SokobanSize reach() const { return {right, bottom}; }
+    SokobanSize level() const { return isEmpty() ? SokobanSize{} : SokobanSize{right - left, bottom - top}; }
+};
+
+NotationBox notationBox(std::string_view text)
+{
+    NotationBox box;
+    forEachNotation(text, [&](std::size_t row, std::size_t column, char) {
+        box.top = std::min(box.top, row);
+        box.left = std::min(box.left, column);
+        box.bottom = std::max(box.bottom, row + 1);
+        box.right = std::max(box.right, column + 1);
+    });
+    return box;
+}
+
 } // namespace
+
+bool SokobanSize::isEmpty() const
+{
+    return rows == 0;
+}
 
 bool SokobanSize::fitsBoard() const
 {
@@ -51,22 +82,24 @@ bool SokobanSize::fitsBoard() const
 
 SokobanSize sokobanLevelSize(std::string_view text)
 {
-    SokobanSize size;
-    forEachNotation(text, [&](std::size_t row, std::size_t column, char) {
-        size.columns = std::max(size.columns, column + 1);
-        size.rows = std::max(size.rows, row + 1);
-    });
-    return size;
+    return notationBox(text).level();
 }
 
 std::optional<std::string> convertSokobanLevel(std::string_view text)
 {
-    if (!sokobanLevelSize(text).fitsBoard())
+    const NotationBox box = notationBox(text);
+    if (box.isEmpty() || !box.level().fitsBoard())
         return std::nullopt;
+    // Margins are dropped only when needed, so that a level placed lower or further right on
+    // purpose stays there.
+    const bool keepMargins = box.reach().fitsBoard();
+    const std::size_t top = keepMargins ? 0 : box.top;
+    const std::size_t left = keepMargins ? 0 : box.left;
     // 1 walls, 2 player, 3 ghosts, 4 graves, 5 ghosts on graves, 6 their graves
     std::array<std::string, 7> savestring;
     forEachNotation(text, [&](std::size_t row, std::size_t column, char c) {
-        const std::string cell = fw::Str(static_cast<std::int64_t>(row * kColumns + column)) + ',';
+        const std::size_t cellIndex = (row - top) * kColumns + (column - left);
+        const std::string cell = fw::Str(static_cast<std::int64_t>(cellIndex)) + ',';
         switch (c) {
         case '#': savestring[1] += cell; break;
         case '@': savestring[2] += cell; break;
