@@ -66,7 +66,7 @@ TEST(Converter, ATwelveByTwelveLevelOf155CharactersConvertsWhole)
     std::string border;
     for (int cell = 0; cell < 144; ++cell) {
         if (cell < 12 || cell >= 132 || cell % 12 == 0 || cell % 12 == 11)
-            border += (border.empty() ? "" : ",") + std::to_string(cell);
+            border.append(border.empty() ? "" : ",").append(std::to_string(cell));
     }
     EXPECT_EQ(convertSokobanLevel(text), border + "\r13\r14\r130\r");
 }
@@ -110,7 +110,7 @@ std::string rows(int count, const std::string& row)
 {
     std::string text;
     for (int i = 0; i < count; ++i)
-        text += (i == 0 ? "" : "\r") + row;
+        text.append(i == 0 ? "" : "\r").append(row);
     return text;
 }
 
