@@ -20,6 +20,7 @@
 #include "tests/support/RecordingDesktop.h"
 #include "tests/support/TempTree.h"
 #include "tests/support/WidgetTest.h"
+#include "tests/support/X11Keys.h"
 
 using game::preff;
 using testsupport::RecordingDesktop;
@@ -660,5 +661,45 @@ TEST_F(SettingsWindow, AKeyHeldDownFillsOneFieldOnly)
         }
         click(window, "PushButton2");
         testsupport::flushDeletes();
+    }
+}
+
+// X11 sends a held key's repeats as a release and a press at one time, often unmarked. A
+// hold of 2 s, a short press of the same key, and a shorter hold fill three fields in turn.
+TEST_F(SettingsWindow, AKeyHeldDownAsX11GivesItFillsOneFieldAndEachFreshPressTheNext)
+{
+    struct Case {
+        int field;
+        Qt::Key key;
+        QString text;
+        quint32 keycode;
+        QString shown;
+        std::int32_t code;
+    };
+    const Case cases[] = {
+        {1, Qt::Key_X, QStringLiteral("x"), 53, QStringLiteral("x"), 120},
+        {4, Qt::Key_Up, QString(), 111, QStringLiteral("Up Arrow"), 30},
+    };
+    const int holds[] = {45, 0, 10};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.field);
+        preff& window = open();
+        QTest::mouseClick(window.t(c.field), Qt::LeftButton);
+        for (const int repeats : holds)
+            testsupport::holdX11Key(&window, c.key, Qt::NoModifier, c.text, c.keycode, repeats);
+        const int last = c.field + 2;
+        Butts expected = kDefaultButts;
+        const QStringList defaults = {"", "Up Arrow", "Down Arrow", "Left Arrow", "Right Arrow", "Space", "r"};
+        for (int i = 1; i <= 6; ++i) {
+            const bool filled = i >= c.field && i <= last;
+            EXPECT_EQ(window.t(i)->text(), filled ? c.shown : defaults[i]) << i;
+            if (filled)
+                expected[static_cast<std::size_t>(i)] = c.code;
+        }
+        EXPECT_EQ(window.vilkenknapp(), last < 6 ? last + 1 : 0);
+        click(window, "PushButton1");
+        EXPECT_EQ(app.butts, expected);
+        testsupport::flushDeletes();
+        app.butts = kDefaultButts;
     }
 }

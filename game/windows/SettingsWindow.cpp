@@ -273,7 +273,7 @@ bool preff::event(QEvent* event)
     // captured for the last field does not go on to act as Quit.
     if (event->type() == QEvent::ShortcutOverride) {
         const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->isAutoRepeat() || (m_vilkenknapp > 0 && !isModifierOnly(key->key()))) {
+        if (isRepeat(*key) || (m_vilkenknapp > 0 && !isModifierOnly(key->key()))) {
             event->accept();
             return true;
         }
@@ -289,9 +289,31 @@ void preff::keyPressEvent(QKeyEvent* event)
         return;
     }
     // One physical press fills one field: a held key's repeats would fill the rest.
-    if (!event->isAutoRepeat())
+    if (!isRepeat(*event))
         KeyDown(fw::keyCode(*event));
     event->accept();
+}
+
+void preff::keyReleaseEvent(QKeyEvent* event)
+{
+    // Only a release from the keyboard names its physical key (X11 gives every key's
+    // code); a key event made up in code names none, and a press that follows it at the
+    // same moment is a press of its own.
+    if (event->nativeScanCode() != 0)
+        m_lastRelease = Release{event->key(), event->timestamp()};
+    else
+        m_lastRelease.reset();
+    SideWindow::keyReleaseEvent(event);
+}
+
+bool preff::isRepeat(const QKeyEvent& press) const
+{
+    if (press.isAutoRepeat())
+        return true;
+    // X11 gives a held key's repeats as a release and a press at one moment, and Qt marks
+    // them as repeats only when the press has come in by the time it reads the release. A
+    // hand takes longer than that moment to press a key again.
+    return m_lastRelease && m_lastRelease->key == press.key() && m_lastRelease->timestamp == press.timestamp();
 }
 
 bool preff::focusNextPrevChild(bool)

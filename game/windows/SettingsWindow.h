@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include <QLabel>
@@ -81,12 +82,15 @@ public:
 protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
     // Tab is a key to bind here, never a move between controls.
     bool focusNextPrevChild(bool next) override;
 
 private:
     // A key press, as its key code: captured for the waiting field, if one waits.
     void KeyDown(std::int32_t code);
+    // Whether a press is a held key's repeat rather than a press of its own.
+    bool isRepeat(const QKeyEvent& press) const;
     void setFieldColour(int i, QColor colour);
 
     Preferences& m_app;
@@ -95,6 +99,13 @@ private:
     // "save"; 0 where no key was captured and the binding stays.
     std::array<std::int32_t, 7> m_dontsavebutts{};
     std::string m_versionsstring; // the last version page received
+    // The last release that the platform gave, with the physical key it names; a press of
+    // that key at the same moment is a repeat.
+    struct Release {
+        int key = 0;
+        quint64 timestamp = 0;
+    };
+    std::optional<Release> m_lastRelease;
     QUrl m_versionUrl = versionPageUrl();
     // The set that the window shows as chosen, kept as bytes so that saving gives back
     // exactly the name that was read.
