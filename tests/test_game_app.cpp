@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include "game/ui/App.h"
 #include "game/ui/MenuBar1.h"
@@ -304,6 +305,35 @@ TEST_F(GameApp, AFirstRunWhoseDefaultsCannotBeWrittenSaysSoOverTheMainWindowAndP
                           + "\" could not be written. They stay in effect until the game quits."});
     EXPECT_EQ(app->butts[game::Restart], 114);
     EXPECT_EQ(app->lvlmapp, "Standard");
+}
+
+namespace {
+
+// The real message box, on a platform where it shows nothing: whether its parent window
+// stood on the screen once the box came.
+class ExposureDesktop : public RecordingDesktop {
+public:
+    void msgBox(QWidget* parent, const QString& text) override
+    {
+        fw::Desktop::msgBox(parent, text);
+        RecordingDesktop::msgBox(parent, text);
+        QWindow* handle = parent ? parent->window()->windowHandle() : nullptr;
+        parentExposed.append(handle && handle->isExposed());
+    }
+
+    QList<bool> parentExposed;
+};
+
+} // namespace
+
+TEST_F(GameApp, TheStartUpMessageWaitsUntilTheMainWindowStandsOnTheScreen)
+{
+    ASSERT_TRUE(QDir(tree.prefsFolder()).removeRecursively());
+    tree.write("prefs", "");
+    ExposureDesktop exposure;
+    app->Open();
+    ASSERT_EQ(exposure.messages.size(), 1);
+    EXPECT_EQ(exposure.parentExposed, QList<bool>{true});
 }
 
 TEST_F(GameApp, AnEmptySetNameInThePreferencesNamesNoSet)
