@@ -459,3 +459,22 @@ TEST_F(GameApp, ASideWindowOfAMainWindowPartlyOffTheScreenStandsWhollyOnIt)
         }
     }
 }
+
+TEST_F(GameApp, ASideWindowThatComesOutLowerThanReckonedMovesOnTheScreenOnceShown)
+{
+    tree.write("Levels/Standard/level 01", levelFile({"#####", "#@$.#", "#####"}));
+    app->Open();
+    game::Window1& window = *game::Window1::instance();
+    const QRect area = window.screen()->availableGeometry();
+    QTest::mouseClick(window.findChild<game::MenuLabel*>("StaticText2"), Qt::LeftButton);
+    QWidget* open = fw::SingleWindow<game::about>::find();
+    ASSERT_NE(open, nullptr);
+    ASSERT_FALSE(open->windowHandle()->isExposed());
+    // As a window manager would show it whose frame is deeper than the main window's.
+    open->move(open->frameGeometry().left(), area.bottom() - open->frameGeometry().height() + 5);
+    ASSERT_TRUE(waitUntil([&] { return open->windowHandle()->isExposed(); }));
+    const QRect frame = open->frameGeometry();
+    EXPECT_TRUE(waitUntil([&] { return area.contains(open->frameGeometry()); }))
+        << "the frame stands at " << frame.x() << "," << frame.y() << " " << frame.width() << "x" << frame.height();
+    open->close();
+}

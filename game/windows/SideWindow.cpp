@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QPalette>
 #include <QScreen>
+#include <QShowEvent>
 #include <QWindow>
 
 #include "shared/gui/MenuBar.h"
@@ -56,10 +57,35 @@ void SideWindow::hideMainWindow()
     QRect mine(QPoint(), size() + place.size() - m_mainWindow->size());
     mine.moveCenter(place.center());
     // The main window may stand partly off its screen; this one stays on it whole.
-    if (const QScreen* screen = m_mainWindow->screen())
-        mine = movedInside(mine, screen->availableGeometry());
+    if (const QScreen* screen = m_mainWindow->screen()) {
+        m_area = screen->availableGeometry();
+        mine = movedInside(mine, *m_area);
+    }
     move(mine.topLeft());
     m_mainWindow->setVisible(false);
+}
+
+void SideWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (QWindow* handle = windowHandle(); handle && m_area)
+        handle->installEventFilter(this);
+}
+
+bool SideWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    QWindow* handle = windowHandle();
+    if (watched == handle && event->type() == QEvent::Expose && handle->isExposed() && m_area) {
+        // A resizable window may get a deeper frame than the main window's that its place
+        // was reckoned with.
+        const QRect frame = frameGeometry();
+        const QRect inside = movedInside(frame, *m_area);
+        m_area.reset();
+        handle->removeEventFilter(this);
+        if (inside != frame)
+            move(inside.topLeft());
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void SideWindow::closeEvent(QCloseEvent* event)

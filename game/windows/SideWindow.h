@@ -17,6 +17,7 @@
 
 class QCloseEvent;
 class QLabel;
+class QShowEvent;
 
 class QPushButton;
 
@@ -38,9 +39,13 @@ protected:
     // inside the available area of its screen, and the main window goes out of sight. Called once the window has its size.
     void hideMainWindow();
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QPointer<QWidget> m_mainWindow;
+    // The area this window was moved inside, until it is on the screen with its own frame.
+    std::optional<QRect> m_area;
     // Where the main window stood, inside its frame, when this window hid it.
     std::optional<QPoint> m_mainPlace;
 };
