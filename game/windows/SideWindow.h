@@ -1,8 +1,7 @@
 // What the windows opened from the main window's labels share: while one is open the main
 // window is hidden and the side window stands centred on its place, though never off that
-// window's screen, and closing it, by a
-// button or by the close box, shows the main window again where it was; the menu bar's
-// shortcuts act in it as in the main window.
+// window's screen, and closing it, by a button or by the close box, shows the main window
+// again where it was; the menu bar's shortcuts act in it as in the main window.
 #pragma once
 
 #include <optional>
@@ -36,7 +35,8 @@ public:
 
 protected:
     // The window's Open: this window takes the main window's place, centred on it and moved
-    // inside the available area of its screen, and the main window goes out of sight. Called once the window has its size.
+    // inside the available area of its screen, and the main window goes out of sight. Called
+    // once the window has its size.
     void hideMainWindow();
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
