@@ -2,8 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <iterator>
 #include <memory>
 #include <stdexcept>
+#include <string>
 
 #include <QAction>
 #include <QDir>
@@ -16,6 +18,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include "game/ui/App.h"
 #include "game/ui/MenuBar1.h"
@@ -328,6 +331,35 @@ TEST_F(GameApp, AFolderInThePreferencesFilesPlaceSaysSoAndTheGamePlaysOnTheDefau
     EXPECT_TRUE(QFileInfo(prefs).isDir());
 }
 
+namespace {
+
+// The real message box, on a platform where it shows nothing: whether its parent window
+// stood on the screen once the box came.
+class ExposureDesktop : public RecordingDesktop {
+public:
+    void msgBox(QWidget* parent, const QString& text) override
+    {
+        fw::Desktop::msgBox(parent, text);
+        RecordingDesktop::msgBox(parent, text);
+        QWindow* handle = parent ? parent->window()->windowHandle() : nullptr;
+        parentExposed.append(handle && handle->isExposed());
+    }
+
+    QList<bool> parentExposed;
+};
+
+} // namespace
+
+TEST_F(GameApp, TheStartUpMessageWaitsUntilTheMainWindowStandsOnTheScreen)
+{
+    ASSERT_TRUE(QDir(tree.prefsFolder()).removeRecursively());
+    tree.write("prefs", "");
+    ExposureDesktop exposure;
+    app->Open();
+    ASSERT_EQ(exposure.messages.size(), 1);
+    EXPECT_EQ(exposure.parentExposed, QList<bool>{true});
+}
+
 TEST_F(GameApp, AnEmptySetNameInThePreferencesNamesNoSet)
 {
     tree.write("prefs/Vesperon Preferences", "30\r31\r28\r29\r32\r114\r1\r1\r\r2\r");
@@ -366,30 +398,38 @@ protected:
     }
 };
 
+// The labels of the side windows, and how to find each one once it is open.
+struct Side {
+    const char* label;
+    std::function<QWidget*()> find;
+};
+
+const Side kSides[] = {
+    {"StaticText3", [] { return fw::SingleWindow<game::preff>::find(); }},
+    {"StaticText6", [] { return fw::SingleWindow<game::Loadgamewindow>::find(); }},
+    {"StaticText2", [] { return fw::SingleWindow<game::about>::find(); }},
+};
+
 } // namespace
 
 TEST_F(GameApp, EachSideWindowOpensCentredOnTheMainWindowWhichComesBackWhereItWas)
 {
-    struct Side {
-        const char* label;
-        std::function<QWidget*()> find;
-        QPoint place; // of the main window, a different one for each side window
-    };
-    const Side sides[] = {
-        {"StaticText3", [] { return fw::SingleWindow<game::preff>::find(); }, {278, 187}},
-        {"StaticText6", [] { return fw::SingleWindow<game::Loadgamewindow>::find(); }, {40, 300}},
-        {"StaticText2", [] { return fw::SingleWindow<game::about>::find(); }, {401, 9}},
-    };
+    // A different place of the main window for each side window, each with the side window
+    // centred on it inside the screen.
+    const QPoint places[] = {{62, 107}, {0, 80}, {31, 5}};
     tree.write("Levels/Standard/level 01", levelFile({"#####", "#@$.#", "#####"}));
     app->Open();
     game::Window1& window = *game::Window1::instance();
     Displacer displacer;
     window.installEventFilter(&displacer);
-    for (const Side& side : sides) {
+    for (std::size_t i = 0; i < std::size(kSides); ++i) {
+        const Side& side = kSides[i];
+        const QPoint mainPlace = places[i];
         SCOPED_TRACE(side.label);
-        window.move(side.place);
-        ASSERT_TRUE(waitUntil([&] { return window.pos() == side.place; }));
+        window.move(mainPlace);
+        ASSERT_TRUE(waitUntil([&] { return window.pos() == mainPlace; }));
         const QRect place = window.frameGeometry();
+        ASSERT_TRUE(window.screen()->availableGeometry().contains(place));
         QTest::mouseClick(window.findChild<game::MenuLabel*>(side.label), Qt::LeftButton);
         QWidget* open = side.find();
         ASSERT_NE(open, nullptr);
@@ -400,8 +440,63 @@ TEST_F(GameApp, EachSideWindowOpensCentredOnTheMainWindowWhichComesBackWhereItWa
         EXPECT_EQ(centre, place.center()) << "centred on " << centre.x() << "," << centre.y();
         open->close();
         EXPECT_TRUE(window.isVisible());
-        EXPECT_TRUE(waitUntil([&] { return window.pos() == side.place; }))
+        EXPECT_TRUE(waitUntil([&] { return window.pos() == mainPlace; }))
             << "the main window came back at " << window.pos().x() << "," << window.pos().y();
         flushDeletes();
     }
+}
+
+TEST_F(GameApp, ASideWindowOfAMainWindowPartlyOffTheScreenStandsWhollyOnIt)
+{
+    tree.write("Levels/Standard/level 01", levelFile({"#####", "#@$.#", "#####"}));
+    app->Open();
+    game::Window1& window = *game::Window1::instance();
+    const QRect area = window.screen()->availableGeometry();
+    const QSize size = window.frameGeometry().size();
+    struct Off {
+        const char* edge;
+        QPoint place; // of the main window's frame
+    };
+    const Off offs[] = {
+        {"left", {area.left() - size.width() / 2, area.top() + 20}},
+        {"right", {area.right() - size.width() / 3, area.top() + 20}},
+        {"top", {area.left() + 10, area.top() - size.height() + 80}},
+        {"bottom", {area.left() + 10, area.bottom() - 60}},
+        {"top left", {area.left() - size.width() + 50, area.top() - size.height() + 50}},
+        {"bottom right", {area.right() - 50, area.bottom() - 50}},
+    };
+    for (const Off& off : offs) {
+        for (const Side& side : kSides) {
+            SCOPED_TRACE(std::string(side.label) + " off the " + off.edge);
+            window.move(off.place);
+            ASSERT_TRUE(waitUntil([&] { return window.frameGeometry().topLeft() == off.place; }));
+            QTest::mouseClick(window.findChild<game::MenuLabel*>(side.label), Qt::LeftButton);
+            QWidget* open = side.find();
+            ASSERT_NE(open, nullptr);
+            EXPECT_TRUE(waitUntil([&] { return open->isVisible(); }));
+            const QRect frame = open->frameGeometry();
+            EXPECT_TRUE(area.contains(frame)) << "the frame stands at " << frame.x() << "," << frame.y() << " "
+                                              << frame.width() << "x" << frame.height();
+            open->close();
+            ASSERT_TRUE(window.isVisible());
+            flushDeletes();
+        }
+    }
+}
+
+TEST_F(GameApp, ASideWindowThatComesOutLowerThanReckonedMovesOnTheScreenOnceShown)
+{
+    tree.write("Levels/Standard/level 01", levelFile({"#####", "#@$.#", "#####"}));
+    app->Open();
+    game::Window1& window = *game::Window1::instance();
+    const QRect area = window.screen()->availableGeometry();
+    QTest::mouseClick(window.findChild<game::MenuLabel*>("StaticText2"), Qt::LeftButton);
+    QWidget* open = fw::SingleWindow<game::about>::find();
+    ASSERT_NE(open, nullptr);
+    ASSERT_FALSE(open->windowHandle()->isExposed());
+    // As a window manager would show it whose frame is deeper than the main window's.
+    open->move(open->frameGeometry().left(), area.bottom() - open->frameGeometry().height() + 5);
+    EXPECT_TRUE(waitUntil([&] { return area.contains(open->frameGeometry()); }))
+        << "the frame stands at " << open->frameGeometry().x() << "," << open->frameGeometry().y();
+    open->close();
 }

@@ -1,17 +1,35 @@
 // Hiding and showing the main window around the side windows.
 #include "game/windows/SideWindow.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QPushButton>
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPalette>
+#include <QScreen>
+#include <QShowEvent>
 #include <QWindow>
 
 #include "shared/gui/MenuBar.h"
 
 namespace game {
+namespace {
+
+// The frame moved the least way that brings it inside the area. A frame larger than the area
+// keeps its top-left corner, and so its title bar, in sight.
+QRect movedInside(QRect frame, const QRect& area)
+{
+    frame.moveRight(std::min(frame.right(), area.right()));
+    frame.moveBottom(std::min(frame.bottom(), area.bottom()));
+    frame.moveLeft(std::max(frame.left(), area.left()));
+    frame.moveTop(std::max(frame.top(), area.top()));
+    return frame;
+}
+
+} // namespace
 
 SideWindow::SideWindow(QWidget* mainWindow, QColor background, const fw::MenuBar* menuBar)
     : m_mainWindow(mainWindow)
@@ -38,8 +56,36 @@ void SideWindow::hideMainWindow()
     // main window's.
     QRect mine(QPoint(), size() + place.size() - m_mainWindow->size());
     mine.moveCenter(place.center());
+    // The main window may stand partly off its screen; this one stays on it whole.
+    if (const QScreen* screen = m_mainWindow->screen()) {
+        m_area = screen->availableGeometry();
+        mine = movedInside(mine, *m_area);
+    }
     move(mine.topLeft());
     m_mainWindow->setVisible(false);
+}
+
+void SideWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (QWindow* handle = windowHandle(); handle && m_area)
+        handle->installEventFilter(this);
+}
+
+bool SideWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    QWindow* handle = windowHandle();
+    if (watched == handle && event->type() == QEvent::Expose && handle->isExposed() && m_area) {
+        // A resizable window may get a deeper frame than the main window's that its place
+        // was reckoned with.
+        const QRect frame = frameGeometry();
+        const QRect inside = movedInside(frame, *m_area);
+        m_area.reset();
+        handle->removeEventFilter(this);
+        if (inside != frame)
+            move(inside.topLeft());
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void SideWindow::closeEvent(QCloseEvent* event)

@@ -1,7 +1,7 @@
 // What the windows opened from the main window's labels share: while one is open the main
-// window is hidden and the side window stands centred on its place, and closing it, by a
-// button or by the close box, shows the main window again where it was; the menu bar's
-// shortcuts act in it as in the main window.
+// window is hidden and the side window stands centred on its place, though never off that
+// window's screen, and closing it, by a button or by the close box, shows the main window
+// again where it was; the menu bar's shortcuts act in it as in the main window.
 #pragma once
 
 #include <optional>
@@ -16,6 +16,7 @@
 
 class QCloseEvent;
 class QLabel;
+class QShowEvent;
 
 class QPushButton;
 
@@ -33,13 +34,18 @@ public:
     SideWindow(QWidget* mainWindow, QColor background, const fw::MenuBar* menuBar);
 
 protected:
-    // The window's Open: this window takes the main window's place, centred on it, and the
-    // main window goes out of sight. Called once the window has its size.
+    // The window's Open: this window takes the main window's place, centred on it and moved
+    // inside the available area of its screen, and the main window goes out of sight. Called
+    // once the window has its size.
     void hideMainWindow();
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QPointer<QWidget> m_mainWindow;
+    // The area this window was moved inside, until it is on the screen with its own frame.
+    std::optional<QRect> m_area;
     // Where the main window stood, inside its frame, when this window hid it.
     std::optional<QPoint> m_mainPlace;
 };

@@ -5,8 +5,11 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QTimer>
+#include <QWindow>
 
 namespace fw {
 namespace {
@@ -15,6 +18,41 @@ Desktop*& current()
 {
     static Desktop* replacement = nullptr;
     return replacement;
+}
+
+// The longest wait for a window that is shown to reach the screen.
+constexpr int kExposeWaitMs = 1000;
+
+// Ends an event loop once its window is on the screen.
+class ExposeWatch : public QObject {
+public:
+    ExposeWatch(QWindow& window, QEventLoop& loop) : m_window(window), m_loop(loop) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == &m_window && event->type() == QEvent::Expose && m_window.isExposed())
+            m_loop.quit();
+        return false;
+    }
+
+private:
+    QWindow& m_window;
+    QEventLoop& m_loop;
+};
+
+// A window that has just been shown gets its place from the window manager only a moment
+// later: until it is on the screen, what is centred on it stands where it never was.
+void waitUntilExposed(QWidget& window)
+{
+    QWindow* handle = window.windowHandle();
+    if (!handle || !window.isVisible() || handle->isExposed())
+        return;
+    QEventLoop loop;
+    ExposeWatch watch(*handle, loop);
+    handle->installEventFilter(&watch);
+    QTimer::singleShot(kExposeWaitMs, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
 } // namespace
@@ -38,6 +76,8 @@ std::optional<QString> Desktop::openFile(QWidget* parent, const QString& folder)
 
 void Desktop::msgBox(QWidget* parent, const QString& text)
 {
+    if (parent)
+        waitUntilExposed(*parent->window());
     // Nobody could answer a box on the offscreen platform; it would wait forever.
     if (QGuiApplication::platformName() == QLatin1String("offscreen")) {
         std::cerr << text.toStdString() << '\n';
