@@ -30,6 +30,7 @@
 #include "shared/gui/SingleWindow.h"
 #include "tests/support/RecordingDesktop.h"
 #include "tests/support/RecordingSoundBank.h"
+#include "tests/support/SideWindows.h"
 #include "tests/support/TempTree.h"
 #include "tests/support/TextLevel.h"
 #include "tests/support/WidgetTest.h"
@@ -398,18 +399,6 @@ protected:
     }
 };
 
-// The labels of the side windows, and how to find each one once it is open.
-struct Side {
-    const char* label;
-    std::function<QWidget*()> find;
-};
-
-const Side kSides[] = {
-    {"StaticText3", [] { return fw::SingleWindow<game::preff>::find(); }},
-    {"StaticText6", [] { return fw::SingleWindow<game::Loadgamewindow>::find(); }},
-    {"StaticText2", [] { return fw::SingleWindow<game::about>::find(); }},
-};
-
 } // namespace
 
 TEST_F(GameApp, EachSideWindowOpensCentredOnTheMainWindowWhichComesBackWhereItWas)
@@ -422,8 +411,8 @@ TEST_F(GameApp, EachSideWindowOpensCentredOnTheMainWindowWhichComesBackWhereItWa
     game::Window1& window = *game::Window1::instance();
     Displacer displacer;
     window.installEventFilter(&displacer);
-    for (std::size_t i = 0; i < std::size(kSides); ++i) {
-        const Side& side = kSides[i];
+    for (std::size_t i = 0; i < std::size(kSideWindows); ++i) {
+        const SideWindowLabel& side = kSideWindows[i];
         const QPoint mainPlace = places[i];
         SCOPED_TRACE(side.label);
         window.move(mainPlace);
@@ -466,7 +455,7 @@ TEST_F(GameApp, ASideWindowOfAMainWindowPartlyOffTheScreenStandsWhollyOnIt)
         {"bottom right", {area.right() - 50, area.bottom() - 50}},
     };
     for (const Off& off : offs) {
-        for (const Side& side : kSides) {
+        for (const SideWindowLabel& side : kSideWindows) {
             SCOPED_TRACE(std::string(side.label) + " off the " + off.edge);
             window.move(off.place);
             ASSERT_TRUE(waitUntil([&] { return window.frameGeometry().topLeft() == off.place; }));

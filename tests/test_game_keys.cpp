@@ -27,6 +27,7 @@
 #include "shared/gui/SingleWindow.h"
 #include "tests/support/RecordingDesktop.h"
 #include "tests/support/RecordingSoundBank.h"
+#include "tests/support/SideWindows.h"
 #include "tests/support/TempTree.h"
 #include "tests/support/TextLevel.h"
 #include "tests/support/WidgetTest.h"
@@ -244,16 +245,7 @@ TEST_F(GameKeys, NoButtonTakesTheFocusSoSpaceAndReturnCloseNoWindow)
     app->Open();
     for (QPushButton* button : main().findChildren<QPushButton*>())
         EXPECT_EQ(button->focusPolicy(), Qt::NoFocus) << button->objectName().toStdString();
-    struct Side {
-        const char* label;
-        std::function<QWidget*()> find;
-    };
-    const Side sides[] = {
-        {"StaticText3", [] { return fw::SingleWindow<game::preff>::find(); }},
-        {"StaticText6", [] { return fw::SingleWindow<game::Loadgamewindow>::find(); }},
-        {"StaticText2", [] { return fw::SingleWindow<game::about>::find(); }},
-    };
-    for (const Side& side : sides) {
+    for (const SideWindowLabel& side : kSideWindows) {
         SCOPED_TRACE(side.label);
         click(side.label);
         QPointer<QWidget> window = side.find();
