@@ -1,4 +1,5 @@
-// A key press on the real main window through to the finished repaint of the board.
+// A key press on the real main window through to the finished repaint of the board, and
+// the settings window opening with many entries in the level folder.
 #include <cstdlib>
 #include <string>
 
@@ -8,10 +9,12 @@
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
+#include <QListWidget>
 #include <QTemporaryDir>
 
 #include "game/ui/SoundBank.h"
 #include "game/ui/Window1.h"
+#include "game/windows/SettingsWindow.h"
 #include "shared/fw/FolderItem.h"
 #include "shared/gui/BoardView.h"
 
@@ -67,6 +70,28 @@ void KeyPressToRepaint(benchmark::State& state)
     fw::setProgramFolder({});
 }
 BENCHMARK(KeyPressToRepaint);
+
+// The settings window lists every level set when it opens: the time it takes grows with
+// the entries of the level folder, the window's own building aside.
+void SettingsOpenWithLevelFolderEntries(benchmark::State& state)
+{
+    const auto entries = static_cast<int>(state.range(0));
+    QTemporaryDir dir;
+    for (int k = 1; k <= entries; ++k)
+        QDir().mkpath(dir.path() + QStringLiteral("/Levels/Set %1").arg(k));
+    fw::setProgramFolder(dir.path());
+    game::Preferences app;
+    for (auto _ : state) {
+        auto* window = new game::preff(app, nullptr);
+        const auto* list = window->findChild<QListWidget*>(QStringLiteral("ListBox1"));
+        if (!list || list->count() != entries)
+            state.SkipWithError("the list does not hold every set");
+        delete window;
+    }
+    state.counters["entries"] = entries;
+    fw::setProgramFolder({});
+}
+BENCHMARK(SettingsOpenWithLevelFolderEntries)->Arg(30)->Arg(3000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -142,7 +142,7 @@ class ASaveThatCannotWrite : public EditorTest, public ::testing::WithParamInter
 
 TEST_P(ASaveThatCannotWrite, SaysSoAndKeepsTheOldFileAndTheTitle)
 {
-    if (std::string(GetParam().name) == "UnwritableFolder" && geteuid() == 0)
+    if (std::string(GetParam().name) == "NewFileInAFolderThatTakesNone" && geteuid() == 0)
         GTEST_SKIP() << "permissions do not bind root";
     saveAs(path("first"));
     GetParam().prepare(dir.path());
@@ -179,18 +179,49 @@ INSTANTIATE_TEST_SUITE_P(
                        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
                    },
                    "plain/level"},
-        FailedSave{"UnwritableFolder",
+        FailedSave{"NewFileInAFolderThatTakesNone",
                    [](const QString& folder) {
                        QDir(folder).mkpath("locked");
-                       QFile old(folder + "/locked/old");
-                       ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-                       old.write("old level\r");
-                       old.close();
                        chmod(QFile::encodeName(folder + "/locked").constData(), 0500);
                    },
-                   "locked/old"},
+                   "locked/new"},
         FailedSave{"FullDisk", [](const QString&) {}, "first", true}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A designer may be let write a level file but not add files to its folder: both roads
+// that save a level replace it all the same, where it stands.
+class AFolderThatTakesNoNewFile : public EditorTest, public ::testing::WithParamInterface<bool> {
+protected:
+    bool converting() const { return GetParam(); }
+};
+
+TEST_P(AFolderThatTakesNoNewFile, StillHasItsWritableLevelFileReplaced)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "permissions do not bind root";
+    QDir(dir.path()).mkpath("locked");
+    write("locked/level", "old level\r");
+    const testsupport::ReadOnlyFolder locked(path("locked"));
+    desktop.savePaths.push_back(path("locked/level"));
+    if (converting()) {
+        trigger("fileconvert");
+        converter()->EditField1()->setPlainText("#@$.");
+        QTest::mouseClick(converter()->PushButton1(), Qt::LeftButton);
+        EXPECT_EQ(read("locked/level"), "0\r1\r2\r3\r");
+    } else {
+        placeAll(0, {7});
+        trigger("Filesave");
+        QTest::mouseClick(window2()->PushButton1(), Qt::LeftButton);
+        EXPECT_EQ(read("locked/level"), "7\r\r\r\r\r\r");
+        EXPECT_EQ(editorWindow().windowTitle(), "Level Editor - level");
+    }
+    EXPECT_TRUE(desktop.messages.empty()) << desktop.messages.front().toStdString();
+    EXPECT_EQ(QDir(path("locked")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{"level"});
+}
+
+INSTANTIATE_TEST_SUITE_P(SaveAsAndConvert, AFolderThatTakesNoNewFile, ::testing::Bool(),
+                         [](const auto& info) { return info.param ? "Convert" : "SaveAs"; });
 
 using Opening = EditorTest;
 
@@ -490,6 +521,22 @@ TEST_F(TypingTheCode, GoesToTheFieldAfterAMismatchAndEachTimeTheWindowComesBack)
     QTest::mouseClick(window2()->PushButton1(), Qt::LeftButton);
     EXPECT_EQ(read("retyped"), savedWith("abc"));
     EXPECT_EQ(desktop.beeps, 0);
+}
+
+TEST_F(TypingTheCode, TheCodeTypedAfterAMismatchReplacesTheMessage)
+{
+    testsupport::typeText(editorWindow().EditField1(), "abc");
+    trigger("Filesave");
+    testsupport::typeText(confirmation(), "abd");
+    QTest::mouseClick(window2()->PushButton1(), Qt::LeftButton);
+    EXPECT_EQ(window2()->EditField1()->text(), kMismatch);
+    EXPECT_EQ(window2()->EditField1()->selectedText(), kMismatch);
+
+    testsupport::typeText(confirmation(), "abc");
+    desktop.savePaths.push_back(path("second try"));
+    QTest::mouseClick(window2()->PushButton1(), Qt::LeftButton);
+    EXPECT_EQ(desktop.saveDialogs.size(), 1u);
+    EXPECT_EQ(read("second try"), savedWith("abc"));
 }
 
 // Keys after the code is typed: Tab and Shift+Tab walk the field and the two buttons, Space

@@ -65,12 +65,26 @@ TEST(FolderItem, FoldersCountAndListTheirEntriesInNameOrder)
     tree.write("Levels/Set/A", "");
     tree.mkdir("Levels/Set/c");
     const fw::FolderItem set = fw::GetFolderItem(":Levels:Set");
-    EXPECT_EQ(set.Count(), 3);
-    EXPECT_EQ(set.Item(1).Name(), "A");
-    EXPECT_EQ(set.Item(3).Name(), "c");
-    EXPECT_EQ(set.Item(3).MacType(), "fold");
-    EXPECT_FALSE(set.Item(0).isValid());
-    EXPECT_FALSE(set.Item(4).isValid());
+    // The folder's own Count and Item, and one reading of it, number the entries alike.
+    const auto check = [](const auto& folder, const char* road) {
+        EXPECT_EQ(folder.Count(), 3) << road;
+        EXPECT_EQ(folder.Item(1).Name(), "A") << road;
+        EXPECT_EQ(folder.Item(2).Name(), "b") << road;
+        EXPECT_EQ(folder.Item(3).Name(), "c") << road;
+        EXPECT_EQ(folder.Item(3).MacType(), "fold") << road;
+        EXPECT_FALSE(folder.Item(0).isValid()) << road;
+        EXPECT_FALSE(folder.Item(4).isValid()) << road;
+        EXPECT_FALSE(folder.Item(-1).isValid()) << road;
+    };
+    check(set, "the folder");
+    const fw::FolderEntries entries = set.Entries();
+    check(entries, "one reading");
+
+    tree.write("Levels/Set/d", "");
+    EXPECT_EQ(entries.Count(), 3) << "a reading keeps the entries it found";
+    EXPECT_EQ(set.Entries().Count(), 4);
+    EXPECT_EQ(fw::GetFolderItem(":Levels:Set:b").Entries().Count(), 0) << "a file has no entries";
+    EXPECT_FALSE(fw::GetFolderItem(":Levels:Set:b").Entries().Item(1).isValid());
 }
 
 TEST(FolderItem, AFolderIsNotReadAsAFile)

@@ -344,9 +344,11 @@ public:
         RecordingDesktop::msgBox(parent, text);
         QWindow* handle = parent ? parent->window()->windowHandle() : nullptr;
         parentExposed.append(handle && handle->isExposed());
+        parents.append(parent ? parent->window() : nullptr);
     }
 
     QList<bool> parentExposed;
+    QList<QWidget*> parents;
 };
 
 } // namespace
@@ -359,6 +361,22 @@ TEST_F(GameApp, TheStartUpMessageWaitsUntilTheMainWindowStandsOnTheScreen)
     app->Open();
     ASSERT_EQ(exposure.messages.size(), 1);
     EXPECT_EQ(exposure.parentExposed, QList<bool>{true});
+}
+
+TEST_F(GameApp, SettingsTellsOfAMissingLevelFolderOnceItStandsOnTheScreen)
+{
+    ExposureDesktop exposure;
+    app->Open();
+    QDir(tree.path("Levels")).removeRecursively();
+    game::Window1* window = game::Window1::instance();
+    ASSERT_NE(window, nullptr);
+    QTest::mouseClick(window->findChild<game::MenuLabel*>("StaticText3"), Qt::LeftButton);
+    game::preff* settings = fw::SingleWindow<game::preff>::find();
+    ASSERT_NE(settings, nullptr);
+    EXPECT_EQ(exposure.messages, QStringList{"Can't finde any levels!"});
+    EXPECT_EQ(exposure.parents, QList<QWidget*>{settings});
+    EXPECT_EQ(exposure.parentExposed, QList<bool>{true});
+    settings->close();
 }
 
 TEST_F(GameApp, AnEmptySetNameInThePreferencesNamesNoSet)

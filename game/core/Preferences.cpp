@@ -18,8 +18,7 @@ bool writePrefsFile(const std::string& content)
     const fw::FolderItem folder = fw::PreferencesFolder();
     if (folder.isValid() && !folder.Exists())
         QDir().mkpath(folder.hostPath());
-    // A player may lock the preferences folder and still let the game keep its file.
-    return preferencesFile().WriteText(content, fw::LockedFolder::WriteInPlace);
+    return preferencesFile().WriteText(content);
 }
 
 } // namespace

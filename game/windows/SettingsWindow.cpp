@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <utility>
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -323,22 +324,28 @@ bool preff::focusNextPrevChild(bool)
 
 void preff::ListBox1_Open()
 {
-    const QString noLevels = QStringLiteral("Can't finde any levels!");
     const fw::FolderItem levels = fw::GetFolderItem(":Levels");
     if (!levels.Directory()) {
-        fw::MsgBox(this, noLevels);
+        m_levelsNotFound = true;
         return;
     }
-    const int n = levels.Count();
+    // One reading of the folder for the whole list: a folder of thousands of sets opens
+    // the window as fast as one of a few. An entry gone since is no folder any more.
+    const fw::FolderEntries entries = levels.Entries();
+    const int n = entries.Count();
     for (int k = 1; k <= n; ++k) {
-        const fw::FolderItem item = levels.Item(k);
-        if (!item.isValid()) { // the folder lost entries while it was read
-            fw::MsgBox(this, noLevels);
-            return;
-        }
+        const fw::FolderItem item = entries.Item(k);
         if (item.MacType() == "fold")
             m_ListBox1->addItem(fromBytes(item.Name()));
     }
+}
+
+void preff::tellWhatOpeningFound()
+{
+    // A box raised while the window is still being built has no window on the screen to
+    // stand over: the window manager puts it in a corner, away from the game.
+    if (std::exchange(m_levelsNotFound, false))
+        fw::MsgBox(this, QStringLiteral("Can't finde any levels!"));
 }
 
 void preff::ListBox1_DoubleClick()
@@ -427,6 +434,7 @@ preff& showSettings(Preferences& app, QWidget* mainWindow, const fw::MenuBar* me
     preff& window = fw::SingleWindow<preff>::get([&] { return new preff(app, mainWindow, menuBar); });
     window.show();
     window.activateWindow();
+    window.tellWhatOpeningFound();
     return window;
 }
 

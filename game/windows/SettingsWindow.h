@@ -68,7 +68,9 @@ public:
     void t_MouseDown(int index);
     void PushButton1_Action(); // "save": the shown settings into the preferences and the file
     void PushButton2_Action(); // "Cancel"
-    // Lists the folders of the level folder, the level sets.
+    // Lists the folders of the level folder, the level sets. A level folder that cannot be
+    // listed is told once the window is on the screen (showSettings), so that the message
+    // stands over it.
     void ListBox1_Open();
     // The double-clicked set becomes the shown choice, with its level count.
     void ListBox1_DoubleClick();
@@ -89,6 +91,9 @@ protected:
 private:
     // A key press, as its key code: captured for the waiting field, if one waits.
     void KeyDown(std::int32_t code);
+    friend preff& showSettings(Preferences& app, QWidget* mainWindow, const fw::MenuBar* menuBar);
+    // The messages of building the window, given once it is shown.
+    void tellWhatOpeningFound();
     // Whether a press is a held key's repeat rather than a press of its own.
     bool isRepeat(const QKeyEvent& press) const;
     void setFieldColour(int i, QColor colour);
@@ -111,6 +116,7 @@ private:
     // exactly the name that was read.
     std::string m_shownSet;
     std::string m_shownCount;
+    bool m_levelsNotFound = false; // the level folder could not be listed
 
     std::array<ClickableText*, 7> m_t{};
     QLabel* m_valavleveltxt = nullptr;  // the chosen set's name

@@ -68,17 +68,32 @@ bool FolderItem::Directory() const
 
 int FolderItem::Count() const
 {
-    return Directory() ? static_cast<int>(sortedEntries(m_path).size()) : 0;
+    return Entries().Count();
 }
 
 FolderItem FolderItem::Item(int k) const
 {
+    return Entries().Item(k);
+}
+
+FolderEntries FolderItem::Entries() const
+{
     if (!Directory())
         return {};
-    const QStringList entries = sortedEntries(m_path);
-    if (k < 1 || k > entries.size())
+    return FolderEntries(m_path, sortedEntries(m_path));
+}
+
+FolderEntries::FolderEntries(QString folder, QStringList names)
+    : m_folder(std::move(folder))
+    , m_names(std::move(names))
+{
+}
+
+FolderItem FolderEntries::Item(int k) const
+{
+    if (k < 1 || k > Count())
         return {};
-    return FolderItem(m_path + QLatin1Char('/') + entries.at(k - 1));
+    return FolderItem(m_folder + QLatin1Char('/') + m_names.at(k - 1));
 }
 
 FolderItem FolderItem::Child(const std::string& name) const
@@ -116,12 +131,13 @@ std::optional<std::string> FolderItem::ReadAll() const
     return bytes.toStdString();
 }
 
-bool FolderItem::WriteText(const std::string& content, LockedFolder locked) const
+bool FolderItem::WriteText(const std::string& content) const
 {
     if (!isValid())
         return false;
     QSaveFile file(m_path);
-    file.setDirectWriteFallback(locked == LockedFolder::WriteInPlace);
+    // Whoever may write the file may replace it, also where its folder takes no new file.
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly))
         return false;
     const auto size = static_cast<qint64>(content.size());

@@ -6,11 +6,11 @@
 #include <string>
 
 #include <QString>
+#include <QStringList>
 
 namespace fw {
 
-// What WriteText does when the folder takes no new file beside the old one.
-enum class LockedFolder { Fail, WriteInPlace };
+class FolderEntries;
 
 class FolderItem {
 public:
@@ -24,6 +24,9 @@ public:
     int Count() const;
     // Entry k (from 1) of a folder, in name order; an invalid item when k is out of range.
     FolderItem Item(int k) const;
+    // The entries as one reading of the folder finds them, for walking them all: Count and
+    // Item read the whole folder each time.
+    FolderEntries Entries() const;
     // The entry of that name (matched regardless of case), existing or not.
     FolderItem Child(const std::string& name) const;
     std::string Name() const;
@@ -36,14 +39,29 @@ public:
     // unreadable file, or one larger than any file of ours could be.
     std::optional<std::string> ReadAll() const;
     // Replaces the file with content in one write; false when it could not be written.
-    // The new content goes into a temporary file that then takes the old one's place; a
-    // folder that takes no new files fails, or, with WriteInPlace, has its writable file
-    // overwritten where it stands. A write that does not reach the disk whole (a full disk)
-    // leaves the old file as it was, except where it is overwritten in place.
-    bool WriteText(const std::string& content, LockedFolder locked = LockedFolder::Fail) const;
+    // The new content goes into a temporary file that then takes the old one's place; in a
+    // folder that takes no new file, a writable old file is overwritten where it stands. A
+    // write that does not reach the disk whole (a full disk) leaves the old file as it was,
+    // except where it is overwritten in place.
+    bool WriteText(const std::string& content) const;
 
 private:
     QString m_path;
+};
+
+// A folder's entries as they stood when it was read, numbered as FolderItem::Item numbers them.
+class FolderEntries {
+public:
+    FolderEntries() = default;
+    FolderEntries(QString folder, QStringList names);
+
+    int Count() const { return static_cast<int>(m_names.size()); }
+    // Entry k (from 1); an invalid item when k is out of range.
+    FolderItem Item(int k) const;
+
+private:
+    QString m_folder;
+    QStringList m_names;
 };
 
 inline constexpr qint64 kMaxReadBytes = 16 * 1024 * 1024;
