@@ -523,21 +523,41 @@ TEST_F(TypingTheCode, GoesToTheFieldAfterAMismatchAndEachTimeTheWindowComesBack)
     EXPECT_EQ(desktop.beeps, 0);
 }
 
-TEST_F(TypingTheCode, TheCodeTypedAfterAMismatchReplacesTheMessage)
+// "ok" pressed by a click (which leaves the keys in the field) or by Tab, Tab and Space.
+class TypingTheCodeAgain : public TypingTheCode, public ::testing::WithParamInterface<bool> {
+protected:
+    void pressOk()
+    {
+        if (GetParam()) {
+            QTest::mouseClick(window2()->PushButton1(), Qt::LeftButton);
+            return;
+        }
+        QTest::keyClick(confirmation(), Qt::Key_Tab);
+        QTest::keyClick(confirmation(), Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), window2()->PushButton1());
+        QTest::keyClick(confirmation(), Qt::Key_Space);
+    }
+};
+
+TEST_P(TypingTheCodeAgain, AfterAMismatchReplacesTheMessage)
 {
     testsupport::typeText(editorWindow().EditField1(), "abc");
     trigger("Filesave");
     testsupport::typeText(confirmation(), "abd");
-    QTest::mouseClick(window2()->PushButton1(), Qt::LeftButton);
+    pressOk();
     EXPECT_EQ(window2()->EditField1()->text(), kMismatch);
     EXPECT_EQ(window2()->EditField1()->selectedText(), kMismatch);
+    EXPECT_EQ(QApplication::focusWidget(), window2()->EditField1());
 
     testsupport::typeText(confirmation(), "abc");
     desktop.savePaths.push_back(path("second try"));
-    QTest::mouseClick(window2()->PushButton1(), Qt::LeftButton);
+    pressOk();
     EXPECT_EQ(desktop.saveDialogs.size(), 1u);
     EXPECT_EQ(read("second try"), savedWith("abc"));
 }
+
+INSTANTIATE_TEST_SUITE_P(ClickAndKeys, TypingTheCodeAgain, ::testing::Bool(),
+                         [](const auto& info) { return info.param ? "Click" : "TabTabSpace"; });
 
 // Keys after the code is typed: Tab and Shift+Tab walk the field and the two buttons, Space
 // presses the button that has the keys, Enter and Escape press neither.

@@ -80,8 +80,10 @@ void Window2::confirm()
     Window1& editorWindow = m_app.window1();
     if (m_EditField1->text() != editorWindow.EditField1()->text()) {
         m_EditField1->setText(QStringLiteral("The code doesnt match"));
-        // What the designer types next is the code again, not an addition to the message.
+        // What the designer types next is the code again, not an addition to the message,
+        // also after "ok" was pressed from the keyboard.
         m_EditField1->selectAll();
+        m_EditField1->setFocus();
         return;
     }
     // Deleted only once the event loop regains control, so this handler may go on.
